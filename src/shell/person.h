@@ -4,13 +4,22 @@
 // answers with the real dialogs, zelmark-cli from its options, tests from a script.
 
 #include <QString>
+#include <functional>
 #include <memory>
+#include <optional>
+
+#include "link/link_parameters.h"
 
 namespace zel {
 
 // Where a dialog appears: where the platform puts it, or directly below the window that is
 // active when it opens (top = that window's top + its height).
 enum class Placement { Default, BelowActive };
+
+enum class PasswordKind {
+  Write,   // the write password, asked at every connection
+  Static,  // the password for operational static parameters (extended write forms)
+};
 
 // A progress window the caller advances itself and closes when done (it does not block).
 class ProgressWindow {
@@ -39,6 +48,27 @@ class Person {
   virtual std::unique_ptr<ProgressWindow> OpenProgress(const QString& title, const QString& label,
                                                        int maximum = 100,
                                                        Placement placement = Placement::Default) = 0;
+
+  // The dialogs below have a base implementation that answers like a cancelled dialog (and
+  // shows nothing), for front ends that do not offer them.
+
+  // A plain system message box, as device refusals use.
+  virtual void ShowSystemMessage(const QString& caption, const QString& text);
+  // The notice that the computer needs another service program: two lines, closing itself
+  // after 3.4 seconds.
+  virtual void ShowVersionNotice(const QString& caption, const QString& line1,
+                                 const QString& line2);
+  // A password entry of at most 16 characters; with `singleEntry` there is no repeat field,
+  // otherwise both entries must match. Empty on cancel.
+  virtual std::optional<QString> AskPassword(PasswordKind kind, bool singleEntry);
+  // The address dialog (1..254); `openLinkParameters` runs the command of its link parameters
+  // button. Empty on cancel.
+  virtual std::optional<int> AskAddress(int current,
+                                        const std::function<void()>& openLinkParameters);
+  // The link parameters dialog: edits `params`; true on OK.
+  virtual bool EditLinkParameters(LinkParameters& params);
+  // The preamble count dialog (0..25). Empty on cancel.
+  virtual std::optional<int> AskPreambles(int current);
 };
 
 // The texts the main window shows while exchanges run: the port panel, the activity panel

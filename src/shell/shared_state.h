@@ -6,6 +6,7 @@
 #include <QString>
 #include <cstdint>
 
+#include "device/passwords.h"
 #include "shell/language.h"
 #include "shell/settings.h"
 
@@ -18,6 +19,8 @@ struct SharedState {
   LanguageTable language;
   bool directConnection = false;
   bool deviceViewOpen = false;
+  // The write password of the program run, sent in every write request.
+  Password writePassword = BlankPassword();
   // The channel of the current command: 0 P, 1 T, 2 dP, 3 lower dP, 4 upper dP, 5 counter
   // correction factors; and its class: 0 P, 1 T, 2 dP and upper dP, 3 lower dP, 4 counter.
   int16_t channelCode = 0;

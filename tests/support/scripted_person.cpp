@@ -77,6 +77,90 @@ std::unique_ptr<ProgressWindow> ScriptedPerson::OpenProgress(const QString& titl
   return std::make_unique<RecordedProgress>(maximum);
 }
 
+ScriptedPerson& ScriptedPerson::EnterPassword(std::optional<QString> text) {
+  passwords_.push_back({text.has_value(), text.value_or(QString())});
+  return *this;
+}
+
+ScriptedPerson& ScriptedPerson::EnterAddress(std::optional<int> address,
+                                             bool pressLinkParameters) {
+  addresses_.push_back({address, pressLinkParameters});
+  return *this;
+}
+
+ScriptedPerson& ScriptedPerson::EditLinkParametersWith(std::function<bool(LinkParameters&)> edit) {
+  linkEdits_.push_back(std::move(edit));
+  return *this;
+}
+
+ScriptedPerson& ScriptedPerson::EnterPreambles(std::optional<int> count) {
+  preambles_.push_back(count);
+  return *this;
+}
+
+void ScriptedPerson::ShowSystemMessage(const QString& caption, const QString& text) {
+  shown_.push_back({"system", caption, {text}});
+}
+
+void ScriptedPerson::ShowVersionNotice(const QString& caption, const QString& line1,
+                                       const QString& line2) {
+  shown_.push_back({"notice", caption, {line1, line2}});
+}
+
+std::optional<QString> ScriptedPerson::AskPassword(PasswordKind kind, bool singleEntry) {
+  shown_.push_back({"password", kind == PasswordKind::Write ? "write" : "static",
+                    {singleEntry ? "single" : "double"}});
+  if (passwords_.empty()) {
+    ADD_FAILURE() << "unexpected password dialog";
+    return std::nullopt;
+  }
+  const auto [entered, text] = passwords_.front();
+  passwords_.pop_front();
+  if (!entered) return std::nullopt;
+  return text;
+}
+
+std::optional<int> ScriptedPerson::AskAddress(int current,
+                                              const std::function<void()>& openLinkParameters) {
+  shown_.push_back({"address", QString(), {QString::number(current)}});
+  if (addresses_.empty()) {
+    ADD_FAILURE() << "unexpected address dialog";
+    return std::nullopt;
+  }
+  auto [address, press] = addresses_.front();
+  addresses_.pop_front();
+  if (press) openLinkParameters();
+  return address;
+}
+
+bool ScriptedPerson::EditLinkParameters(LinkParameters& params) {
+  shown_.push_back({"linkparameters", QString(), {}});
+  if (linkEdits_.empty()) {
+    ADD_FAILURE() << "unexpected link parameters dialog";
+    return false;
+  }
+  auto edit = std::move(linkEdits_.front());
+  linkEdits_.pop_front();
+  return edit(params);
+}
+
+std::optional<int> ScriptedPerson::AskPreambles(int current) {
+  shown_.push_back({"preambles", QString(), {QString::number(current)}});
+  if (preambles_.empty()) {
+    ADD_FAILURE() << "unexpected preamble dialog";
+    return std::nullopt;
+  }
+  auto count = preambles_.front();
+  preambles_.pop_front();
+  return count;
+}
+
+QStringList ScriptedPerson::kinds() const {
+  QStringList out;
+  for (const auto& s : shown_) out << s.kind;
+  return out;
+}
+
 QStringList ScriptedPerson::messages() const {
   QStringList out;
   for (const auto& s : shown_)
