@@ -28,6 +28,7 @@ bool IsRefusal(const ExchangeBuffer& buffer, const FrameRequest& request) {
 
 void ShowRefusal(Session& session) {
   const ExchangeBuffer& b = session.buffer();
+  session.snapshot.lastRefusal = DeviceSnapshot::Refusal{b.R(0), b.R(1), b.R(2)};
   session.person.ShowSystemMessage(session.Text(2325_t),
                                    FormatDeviceRefusal(session, b.R(0), b.R(1), b.R(2)));
 }

@@ -22,7 +22,8 @@ LinkStatus Transact(Session& session, FrameRequest request, const QString& capti
 // A long request answered with its own command number is the device's refusal: error code,
 // then arguments A and B.
 bool IsRefusal(const ExchangeBuffer& buffer, const FrameRequest& request);
-// Shows the refusal in the buffer in a system message box.
+// Shows the refusal in the buffer in a system message box and keeps it as the snapshot's
+// last refusal.
 void ShowRefusal(Session& session);
 
 // The retry question after a failed exchange; true to repeat.

@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <array>
+#include <optional>
 #include <cstdint>
 
 #include "device/passwords.h"
@@ -75,6 +76,11 @@ struct DeviceSnapshot {
   std::array<RunRecord, kMaxRuns + 1> runRecord{};
   std::array<std::array<uint8_t, 63>, kMaxRuns + 1> runValues{};
   std::array<uint8_t, kMaxRuns + 1> runExtraCode{};
+  // The last refusal the device answered with: error code and arguments A and B.
+  struct Refusal {
+    uint8_t code = 0, a = 0, b = 0;
+  };
+  std::optional<Refusal> lastRefusal;
   // Two scheme codes per run (primary, secondary), computed when connecting.
   std::array<std::array<int, 2>, kMaxRuns + 1> runScheme{};
 

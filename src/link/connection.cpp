@@ -36,7 +36,6 @@ ConnectOutcome Fail(ConnectionContext& ctx, ConnectResult result, ConnectOutcome
   ClosePort(ctx.line);
   ctx.activity.SetPortText(QString());
   outcome.result = result;
-  outcome.snapshot.reset();
   return outcome;
 }
 

@@ -41,7 +41,8 @@ struct ConnectOutcome {
   ConnectResult result = ConnectResult::Cancelled;
   LinkStatus status = LinkStatus::LinkOk;  // of the probe
   std::vector<uint32_t> triedSpeeds;       // bit rates probed, in order
-  std::unique_ptr<DeviceSnapshot> snapshot;  // set when connected
+  // The connected computer; after a failure, what was read of it up to the failure.
+  std::unique_ptr<DeviceSnapshot> snapshot;
 };
 
 // The direct connection. The port stays open when it succeeds and is closed otherwise.

@@ -68,7 +68,8 @@ int64_t RtsHoldTicks(int frameLength, int preambles, bool countPreambles, uint32
   return static_cast<int64_t>(std::trunc(double(bits) * double(reciprocal) * double(frequency)));
 }
 
-LinkStatus ExchangeFrame(LinkContext& link, ExchangeBuffer& buffer, const FrameRequest& request) {
+namespace {
+LinkStatus Exchange(LinkContext& link, ExchangeBuffer& buffer, const FrameRequest& request) {
   const Settings& s = link.settings;
   const int length = request.length;
   // A frame shorter than its header and checksum cannot be built.
@@ -207,6 +208,13 @@ LinkStatus ExchangeFrame(LinkContext& link, ExchangeBuffer& buffer, const FrameR
     if (failed(LinkStatus::LinkWrongAnswer)) continue;
     return status;
   }
+}
+
+}  // namespace
+
+LinkStatus ExchangeFrame(LinkContext& link, ExchangeBuffer& buffer, const FrameRequest& request) {
+  link.lastStatus = Exchange(link, buffer, request);
+  return link.lastStatus;
 }
 
 TextId LinkStatusMessage(LinkStatus status) {

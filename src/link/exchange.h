@@ -66,6 +66,8 @@ struct LinkContext {
   uint32_t preExchangePauseMs = 0;
   // The reserved answer length that turns an unchanged echo into status 5; nothing sets it.
   uint8_t reservedAnswerLength = 0;
+  // The status of the last exchange, for reports after the retry questions are over.
+  LinkStatus lastStatus = LinkStatus::LinkOk;
 };
 
 LinkStatus ExchangeFrame(LinkContext& link, ExchangeBuffer& buffer, const FrameRequest& request);
