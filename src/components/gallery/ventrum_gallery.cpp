@@ -101,31 +101,38 @@ int Grab(const QString& dirPath) {
 // The picture enlarged without smoothing, so single pixels can be seen.
 QLabel* Enlarged(const QImage& image, QWidget* parent) {
   auto* label = new QLabel(parent);
-  label->setPixmap(QPixmap::fromImage(image.scaled(image.size() * 4)));
+  label->setPixmap(QPixmap::fromImage(image.scaled(image.size() * 3)));
   return label;
 }
 
+// One row per widget class: each state at its own size over an enlarged copy, then for the
+// motor valves each state again with Fail and ShowFail set.
 QWidget* IndicatorPage(QWidget* parent) {
-  auto* box = new QGroupBox("Indicators: state 0 to 4 (fail: Fail and ShowFail set)", parent);
+  auto* box = new QGroupBox("Indicators", parent);
   auto* grid = new QGridLayout(box);
-  grid->setHorizontalSpacing(12);
-  int row = 0;
+  grid->setHorizontalSpacing(10);
+  for (int state = 0; state <= 4; ++state) {
+    grid->addWidget(new QLabel(QStringLiteral("State %1").arg(state), box), 0, 1 + state,
+                    Qt::AlignHCenter);
+    grid->addWidget(new QLabel(QStringLiteral("%1, fail").arg(state), box), 0, 6 + state,
+                    Qt::AlignHCenter);
+  }
+  int row = 1;
   for (const IndicatorKind& kind : Kinds()) {
     grid->addWidget(new QLabel(kind.name, box), row, 0);
     for (int pass = 0; pass < (kind.hasFail ? 2 : 1); ++pass) {
       const bool fail = pass == 1;
-      if (fail) grid->addWidget(new QLabel("fail", box), row, 0, Qt::AlignRight);
       for (int state = 0; state <= kind.highestState; ++state) {
-        auto cell = new QWidget(box);
+        auto* cell = new QWidget(box);
         auto* layout = new QVBoxLayout(cell);
         layout->setContentsMargins(0, 0, 0, 0);
         TIndicator* widget = MakeIndicator(kind, state, fail, cell).release();
         layout->addWidget(widget, 0, Qt::AlignHCenter);
         layout->addWidget(Enlarged(widget->Render(), cell), 0, Qt::AlignHCenter);
-        grid->addWidget(cell, row, 1 + state, Qt::AlignCenter);
+        grid->addWidget(cell, row, 1 + state + (fail ? 5 : 0), Qt::AlignCenter);
       }
-      ++row;
     }
+    ++row;
   }
   return box;
 }
@@ -139,11 +146,9 @@ QWidget* GradientPage(QWidget* parent) {
   };
   const std::vector<Sample> samples = {
       {"default colours", [](TGradient&) {}},
-      {"Control_3D", [](TGradient& g) { g.SetControl_3D(true); }},
       {"TITLE at (8, 8)",
        [](TGradient& g) {
-         g.SetRGB_From(QColor(0, 0, 128));
-         g.SetRGB_To(QColor(255, 255, 255));
+         g.SetRGB_To(QColor(0, 0, 128));
          g.SetTITLE("Ventrum");
        }},
       {"TITLE centred, Control_3D",
@@ -173,8 +178,8 @@ QWidget* GradientPage(QWidget* parent) {
     auto* gradient = new TGradient(box);
     gradient->setFixedSize(200, 100);
     sample.set(*gradient);
-    grid->addWidget(new QLabel(sample.caption, box), (column / 3) * 2, column % 3);
-    grid->addWidget(gradient, (column / 3) * 2 + 1, column % 3);
+    grid->addWidget(new QLabel(sample.caption, box), 0, column);
+    grid->addWidget(gradient, 1, column);
     ++column;
   }
   return box;
