@@ -227,6 +227,22 @@ class DialogsTest : public QObject {
     QCOMPARE(placed.left(), above.left() + (above.width() - placed.width()) / 2);
   }
 
+  void progressBelowTheActiveWindow() {
+    QWidget owner;
+    owner.setGeometry(200, 40, 500, 300);
+    owner.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&owner));
+    QApplication::setActiveWindow(&owner);
+    const QRect above = owner.frameGeometry();
+    QtPerson person(texts_);
+    auto progress = person.OpenProgress("Waiting", "below", 100, Placement::BelowActive);
+    TForm5* form = FindVisible<TForm5>();
+    QVERIFY(form != nullptr);
+    QCOMPARE(form->frameGeometry().top(), above.top() + above.height());
+    QCOMPARE(form->frameGeometry().left(),
+             above.left() + (above.width() - form->frameGeometry().width()) / 2);
+  }
+
   void positionBelow_data() {
     QTest::addColumn<QRect>("above");
     QTest::addColumn<QSize>("size");
@@ -278,6 +294,9 @@ class DialogsTest : public QObject {
     QCOMPARE(bar->value(), 7);
     progress->SetLabel("Service mode in 11 s");
     QCOMPARE(label->text(), QStringLiteral("Service mode in 11 s"));
+    // Escape does not hide the window while the wait goes on.
+    QTest::keyClick(form, Qt::Key_Escape);
+    QVERIFY(form->isVisible());
 
     QPointer<TForm5> alive(form);
     progress.reset();

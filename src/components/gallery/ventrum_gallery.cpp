@@ -192,9 +192,8 @@ int main(int argc, char* argv[]) {
   // Grabbing needs no screen: unless told otherwise, paint off screen at one pixel per pixel.
   for (int i = 1; i < argc; ++i) {
     const QByteArray arg(argv[i]);
-    if ((arg == "--grab" || arg.startsWith("--grab=")) && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
-      qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
+    const bool grab = arg == "--grab" || arg.startsWith("--grab=");
+    if (grab && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   }
   QApplication app(argc, argv);
   QApplication::setApplicationName("ventrum-gallery");

@@ -9,7 +9,7 @@
 
 namespace zel {
 
-TForm5::TForm5(QWidget* parent) : QDialog(parent) {
+TForm5::TForm5(QWidget* parent) : QWidget(parent) {
   setObjectName("Form5");
   Panel1 = AddGradientPanel(this, "Panel1");
   auto* layout = new QVBoxLayout(Panel1);

@@ -1,8 +1,9 @@
 #pragma once
 // TForm5: the progress window for waits the device imposes. A centred label on a panel and a
-// progress bar along the bottom; it does not block, the caller advances the bar itself.
+// progress bar along the bottom; it does not block, the caller advances the bar itself. It is a
+// plain window, not a dialog, so Escape does not hide it while the wait goes on.
 
-#include <QDialog>
+#include <QWidget>
 
 class QLabel;
 class QProgressBar;
@@ -11,7 +12,7 @@ namespace zel {
 
 class TGradient;
 
-class TForm5 : public QDialog {
+class TForm5 : public QWidget {
   Q_OBJECT
 
  public:

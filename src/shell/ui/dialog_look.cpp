@@ -1,6 +1,7 @@
 #include "shell/ui/dialog_look.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QLayout>
 #include <QScreen>
 #include <QVBoxLayout>
@@ -43,16 +44,24 @@ QPoint PositionBelow(const QRect& above, QSize size, const QRect& screen) {
 
 void ApplyPlacement(QWidget* window, Placement placement) {
   QWidget* active = QApplication::activeWindow();
-  if (placement != Placement::BelowActive || active == nullptr || active == window) return;
+  if (active == window) active = nullptr;
+  const bool below = placement == Placement::BelowActive && active != nullptr;
+  if (!below && qobject_cast<QDialog*>(window) != nullptr) return;
   // The size it will show with: styled, laid out.
   window->ensurePolished();
   if (window->layout() != nullptr) window->layout()->activate();
   window->adjustSize();
-  const QScreen* screen = active->screen();
+  const QScreen* screen = active != nullptr ? active->screen() : window->screen();
   const QRect area = screen != nullptr ? screen->availableGeometry() : QRect();
   // The window's own frame is not known before it is shown; it will be like the active one's.
-  const QSize frame = active->frameGeometry().size() - active->size();
-  window->move(PositionBelow(active->frameGeometry(), window->size() + frame, area));
+  const QSize frame = active != nullptr ? active->frameGeometry().size() - active->size() : QSize();
+  const QSize size = window->size() + frame;
+  if (below) {
+    window->move(PositionBelow(active->frameGeometry(), size, area));
+  } else {
+    const QRect around = active != nullptr ? active->frameGeometry() : area;
+    window->move(around.center() - QPoint(size.width() / 2, size.height() / 2));
+  }
 }
 
 }  // namespace zel

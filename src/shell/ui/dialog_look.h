@@ -26,7 +26,9 @@ TGradient* AddGradientPanel(QWidget* window, const char* name);
 // height, centred horizontally on it, pulled back inside `screen` when it would leave it.
 QPoint PositionBelow(const QRect& above, QSize size, const QRect& screen);
 
-// Moves `window` below the active window when `placement` asks for it and one is active.
+// Moves `window` below the active window when `placement` asks for it and one is active;
+// otherwise a window that is not a QDialog (which places itself) is centred on the active
+// window, or on the screen when none is active.
 void ApplyPlacement(QWidget* window, Placement placement);
 
 }  // namespace zel
