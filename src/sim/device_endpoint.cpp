@@ -24,7 +24,8 @@ std::vector<Transmission> DeviceEndpoint::Receive(const uint8_t* data, size_t si
     reader_.Reset();
     stats_.ignoredLine += size;
     if (log_ != nullptr)
-      log_->Note(firstNs, std::to_string(size) + " bytes at another line speed: not understood");
+      log_->Note(firstNs + int64_t(size - 1) * charNs,
+                 std::to_string(size) + " bytes at another line speed: not understood");
     return out;
   }
   for (size_t i = 0; i < size; ++i) {

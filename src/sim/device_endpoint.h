@@ -33,7 +33,8 @@ class DeviceEndpoint {
  public:
   DeviceEndpoint(FlowComputer& device, FaultPlan& faults, FrameLog* log = nullptr);
 
-  // Bytes from the program: byte i arrived at firstNs + i * charNs. `lineMatches` is false
+  // Bytes from the program: byte i arrived at firstNs + i * charNs, where charNs is a
+  // character time at the device's speed (answers leave at the same pace). `lineMatches` is false
   // when the line runs at a speed or parity the device does not listen at: it then hears only
   // garbage and answers nothing.
   std::vector<Transmission> Receive(const uint8_t* data, size_t size, int64_t firstNs,

@@ -123,8 +123,13 @@ std::vector<DeviceProfile> MakeBuiltIns() {
                      {Run(0x24, 30.0, 10.0, 1500.0), Run(0x24, 28.0, 11.0, 900.0)}));
   all.push_back(Make("k7-v9", "kind 7, version 9, big-endian, 2400 bit/s; one run P, T, dP", 7,
                      9, false, 2400, {Run(0x00, 18.0, 12.0, 800.0)}));
-  all.push_back(Make("k7-v10", "kind 7, version 10, long run record, little-endian, 9600 bit/s",
-                     7, 10, true, 9600, {Run(0x00, 18.0, 12.0, 800.0)}));
+  {
+    DeviceProfile p = Make("k7-v10", "kind 7, version 10, long run record, little-endian, 9600 "
+                                     "bit/s",
+                           7, 10, true, 9600, {Run(0x00, 18.0, 12.0, 800.0)});
+    p.longRunRecord = true;
+    all.push_back(p);
+  }
   all.push_back(Make("k7-v19-2dp", "kind 7, version 19, big-endian, 19200 bit/s; run 1 with "
                                    "upper and lower dP ranges",
                      7, 19, false, 19200, {Run(kRunFlagTwoRanges, 20.0, 5.0, 300.0)}));
@@ -203,10 +208,11 @@ std::string ProfileProblem(const DeviceProfile& p) {
     return "passwords have at most 16 characters";
   if (p.measurePeriodMs < 50) return "the measurement period is at least 50 ms";
   if (p.answerDelayMs < 0 || p.answerDelayMs > 1000) return "the answer delay lies in 0..1000 ms";
-  for (const RunProfile& run : p.runs) {
+  for (size_t i = 0; i < p.runs.size(); ++i) {
+    const RunProfile& run = p.runs[i];
     if (!(run.pressureUpper > run.pressureLower) || !(run.dpUpper > 0) || !(run.flowUpper > 0) ||
         !(run.dpLowerRangeUpper > 0))
-      return "each range needs an upper limit above its lower limit";
+      return "run " + std::to_string(i + 1) + ": each range needs an upper limit above its lower limit";
   }
   if (p.ambient < -40 || p.ambient > 70) return "the ambient temperature lies in -40..70 °C";
   return {};

@@ -1,6 +1,7 @@
 #pragma once
 // Request frames built by hand for tests of the simulated device, and readers of its answers.
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -12,9 +13,12 @@ namespace zel::sim::test {
 
 inline std::vector<uint8_t> Request(uint8_t start, uint8_t command, std::vector<uint8_t> data = {},
                                     uint8_t address = 1) {
-  std::vector<uint8_t> f{start, address, static_cast<uint8_t>(6 + data.size()), command};
-  f.insert(f.end(), data.begin(), data.end());
-  f.resize(f.size() + 2);
+  std::vector<uint8_t> f(6 + data.size());
+  f[0] = start;
+  f[1] = address;
+  f[2] = static_cast<uint8_t>(f.size());
+  f[3] = command;
+  std::copy(data.begin(), data.end(), f.begin() + 4);
   AppendCrc16(f.data(), f.size() - 2);
   return f;
 }
