@@ -50,6 +50,14 @@ QString SignedNumberText(double v) {
   return std::isnan(v) || v < 0 ? NumberText(v) : QLatin1Char('+') + NumberText(v);
 }
 
+// 1, 2 or 5 times a power of ten, at least as large as raw.
+double RoundStep(double raw) {
+  const double power = std::pow(10.0, std::floor(std::log10(raw)));
+  for (double m : {1.0, 2.0, 5.0})
+    if (m * power >= raw) return m * power;
+  return 10 * power;
+}
+
 // The plot's time axis shows local time, the readings carry wall-clock digits; each reading is
 // placed at the local moment with its digits.
 QDateTime LocalMoment(int64_t ms) {
@@ -164,6 +172,8 @@ void TFormMain::BuildWidgets() {
   axisX_->setTickCount(6);
   axisY_ = new QValueAxis;
   axisY_->setTitleText(QStringLiteral("Значение"));
+  axisY_->setTickType(QValueAxis::TicksDynamic);
+  axisY_->setLabelFormat(QStringLiteral("%.7g"));
   chart_->addAxis(axisX_, Qt::AlignBottom);
   chart_->addAxis(axisY_, Qt::AlignLeft);
   series_->attachAxis(axisX_);
@@ -184,13 +194,13 @@ void TFormMain::BuildWidgets() {
   table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
   table_->horizontalHeader()->setStretchLastSection(true);
   static const char* const kWidest[kReadingColumnCount] = {
-      "1000000", "30.12.2099 23:59:59.999", "перепад давления", "255",
-      "65535",   "0xFFFFFFFF",              "4294967295",       "-1.2345678e+09"};
+      "1000000",    "30.12.2099 23:59:59.999", "-1.2345678e+09", "перепад давления",
+      "255",        "4294967295",              "65535",          "0xFFFFFFFF"};
   for (int c = 0; c < kReadingColumnCount; ++c) {
     const QFontMetrics& fm = table_->fontMetrics();
     const int width = std::max(fm.horizontalAdvance(QString::fromUtf8(kWidest[c])),
                                fm.horizontalAdvance(ReadingColumnTitle(ReadingColumn(c))));
-    table_->setColumnWidth(c, width + 20);
+    table_->setColumnWidth(c, width + 14);
   }
 
   auto* statistics = new QGroupBox(QStringLiteral("Статистика выбранных записей"));
@@ -258,14 +268,13 @@ void TFormMain::OpenFiles(const QStringList& paths) {
       continue;
     }
     lastDirectory_ = QFileInfo(path).absolutePath();
-    OpenedFile opened{data, {}};
-    const TimeBounds bounds = TimeBoundsOf(data->readings, SelectReadings(data->readings, {}));
-    if (!bounds.empty) {
-      opened.selection.fromMs = FloorToSecond(bounds.first);
-      opened.selection.toMs = FloorToSecond(bounds.last) + 999;
+    OpenedFile opened{data, TimeBoundsOf(data->readings), ChannelKindsOf(data->readings), {}};
+    if (!opened.bounds.empty) {
+      opened.selection.fromMs = FloorToSecond(opened.bounds.first);
+      opened.selection.toMs = FloorToSecond(opened.bounds.last) + 999;
     }
     // Statistics over mixed channels mean nothing; start with the channel of the first reading.
-    if (ChannelKindsOf(data->readings).size() > 1) opened.selection.channelKind = data->readings.front().channelKind;
+    if (!data->readings.empty()) opened.selection.channelKind = data->readings.front().channelKind;
     const auto same = std::find_if(files_.begin(), files_.end(),
                                    [&](const OpenedFile& f) { return f.data->path == path; });
     updatingControls_ = true;
@@ -299,12 +308,11 @@ void TFormMain::ShowFile(int index) {
   const OpenedFile* file = current();
   const bool any = file && !file->data->readings.empty();
   if (any) {
-    channelBox_->addItem(QStringLiteral("все каналы"), kAnyChannel);
-    for (int kind : ChannelKindsOf(file->data->readings)) channelBox_->addItem(ChannelKindName(kind), kind);
+    if (file->channelKinds.size() > 1) channelBox_->addItem(QStringLiteral("все каналы"), kAnyChannel);
+    for (int kind : file->channelKinds) channelBox_->addItem(ChannelKindName(kind), kind);
     channelBox_->setCurrentIndex(std::max(0, channelBox_->findData(file->selection.channelKind)));
-    const TimeBounds bounds = TimeBoundsOf(file->data->readings, SelectReadings(file->data->readings, {}));
-    const QDateTime first = WallClockToDateTime(FloorToSecond(bounds.first));
-    const QDateTime last = WallClockToDateTime(FloorToSecond(bounds.last));
+    const QDateTime first = WallClockToDateTime(FloorToSecond(file->bounds.first));
+    const QDateTime last = WallClockToDateTime(FloorToSecond(file->bounds.last));
     for (QDateTimeEdit* edit : {spanFrom_, spanTo_}) edit->setDateTimeRange(first, last);
     spanFrom_->setDateTime(WallClockToDateTime(file->selection.fromMs));
     spanTo_->setDateTime(WallClockToDateTime(FloorToSecond(file->selection.toMs)));
@@ -390,6 +398,10 @@ void TFormMain::Replot() {
   axisX_->setRange(LocalMoment(bounds.first), LocalMoment(std::max(bounds.last, bounds.first + 1000)));
   const double margin = high > low ? (high - low) * 0.05 : std::max(std::abs(high) * 0.001, 0.001);
   axisY_->setRange(low - margin, high + margin);
+  // Ticks on round values while the axis keeps hugging the data.
+  const double step = RoundStep((high + margin - (low - margin)) / 5);
+  axisY_->setTickAnchor(std::floor((low - margin) / step) * step);
+  axisY_->setTickInterval(step);
 }
 
 void TFormMain::ShowNotes() {
@@ -398,10 +410,9 @@ void TFormMain::ShowNotes() {
   const OpenedFile* file = current();
   if (file) {
     for (const ReadNote& note : file->data->notes) lines << DescribeNote(note);
-    const std::vector<int> kinds = ChannelKindsOf(file->data->readings);
-    if (kinds.size() > 1) {
+    if (file->channelKinds.size() > 1) {
       QStringList names;
-      for (int kind : kinds) names << ChannelKindName(kind);
+      for (int kind : file->channelKinds) names << ChannelKindName(kind);
       lines << QStringLiteral("В файле записи нескольких каналов (%1); канал выбирается в списке «Канал».")
                    .arg(names.join(QStringLiteral(", ")));
     }

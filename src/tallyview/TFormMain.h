@@ -45,6 +45,8 @@ class TFormMain : public QMainWindow {
  private:
   struct OpenedFile {
     std::shared_ptr<const DataFile> data;
+    TimeBounds bounds;              // of all readings
+    std::vector<int> channelKinds;  // present in the file
     ReadingSelection selection;
   };
 

@@ -19,12 +19,13 @@ std::vector<PlotPoint> DecimateMinMax(const std::vector<Reading>& readings,
   }
   constexpr uint32_t kEmpty = UINT32_MAX;
   std::vector<uint32_t> low(size_t(columns), kEmpty), high(size_t(columns), kEmpty);
-  // Long double keeps the bucket arithmetic exact for spans of centuries in milliseconds.
-  const long double width = (long double)(toMs) - (long double)(fromMs) + 1.0L;
+  // Times within a span of plausible dates stay exact in a double; a reading at a column's edge
+  // may land in its neighbour, which the eye cannot tell.
+  const double columnsPerMs = double(columns) / (double(toMs) - double(fromMs) + 1.0);
   for (uint32_t row : rows) {
     const Reading& r = readings[row];
-    const long double position = ((long double)(r.timeMs) - (long double)(fromMs)) / width;
-    const size_t column = size_t(std::clamp<long double>(position * columns, 0, columns - 1));
+    const double position = (double(r.timeMs) - double(fromMs)) * columnsPerMs;
+    const size_t column = size_t(std::clamp(position, 0.0, double(columns - 1)));
     if (low[column] == kEmpty || r.value < readings[low[column]].value) low[column] = row;
     if (high[column] == kEmpty || r.value > readings[high[column]].value) high[column] = row;
   }

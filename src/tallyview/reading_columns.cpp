@@ -11,7 +11,7 @@ QString ReadingColumnTitle(ReadingColumn column) {
     case ReadingColumn::Number: return QStringLiteral("№");
     case ReadingColumn::Time: return QStringLiteral("Дата и время");
     case ReadingColumn::Channel: return QStringLiteral("Канал");
-    case ReadingColumn::Unit: return QStringLiteral("Единица эталона");
+    case ReadingColumn::Unit: return QStringLiteral("Ед. эталона");
     case ReadingColumn::SensorCode: return QStringLiteral("Код АЦП Тос");
     case ReadingColumn::DeviceNumber: return QStringLiteral("Слово Тос");
     case ReadingColumn::RawCode: return QStringLiteral("Код АЦП канала");

@@ -9,16 +9,16 @@
 namespace zel {
 
 enum class ReadingColumn {
-  Number,        // record number in the file, from 1
+  Number,  // record number in the file, from 1
   Time,
+  Value,
   Channel,
-  Unit,          // reference unit index
+  Unit,  // reference unit index
+  RawCode,
   SensorCode,
   DeviceNumber,  // hexadecimal
-  RawCode,
-  Value,
 };
-constexpr int kReadingColumnCount = int(ReadingColumn::Value) + 1;
+constexpr int kReadingColumnCount = int(ReadingColumn::DeviceNumber) + 1;
 
 QString ReadingColumnTitle(ReadingColumn column);
 QString ReadingCellText(const Reading& reading, ReadingColumn column);

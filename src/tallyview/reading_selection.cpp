@@ -18,14 +18,23 @@ std::vector<uint32_t> SelectReadings(const std::vector<Reading>& readings,
   return rows;
 }
 
+namespace {
+void Include(TimeBounds& b, int64_t t) {
+  if (b.empty || t < b.first) b.first = t;
+  if (b.empty || t > b.last) b.last = t;
+  b.empty = false;
+}
+}  // namespace
+
 TimeBounds TimeBoundsOf(const std::vector<Reading>& readings, const std::vector<uint32_t>& rows) {
   TimeBounds b;
-  for (uint32_t row : rows) {
-    const int64_t t = readings[row].timeMs;
-    if (b.empty || t < b.first) b.first = t;
-    if (b.empty || t > b.last) b.last = t;
-    b.empty = false;
-  }
+  for (uint32_t row : rows) Include(b, readings[row].timeMs);
+  return b;
+}
+
+TimeBounds TimeBoundsOf(const std::vector<Reading>& readings) {
+  TimeBounds b;
+  for (const Reading& r : readings) Include(b, r.timeMs);
   return b;
 }
 

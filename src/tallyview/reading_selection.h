@@ -28,6 +28,8 @@ struct TimeBounds {
 std::vector<uint32_t> SelectReadings(const std::vector<Reading>& readings, const ReadingSelection& selection);
 // The earliest and latest reading time of readings[rows[i]].
 TimeBounds TimeBoundsOf(const std::vector<Reading>& readings, const std::vector<uint32_t>& rows);
+// The earliest and latest reading time of all readings.
+TimeBounds TimeBoundsOf(const std::vector<Reading>& readings);
 // The channel kinds present, in ascending order.
 std::vector<int> ChannelKindsOf(const std::vector<Reading>& readings);
 

@@ -66,6 +66,19 @@ class TFormMainTest : public QObject {
     QCOMPARE(Text(w, "largestDeviationLabel"), QStringLiteral("+4.5"));
     QCOMPARE(Text(w, "notesLabel"), QStringLiteral("Файл прочитан полностью."));
     QVERIFY(Child<QAction>(w, "exportAction")->isEnabled());
+    auto* channel = Child<QComboBox>(w, "channelBox");
+    QCOMPARE(channel->count(), 1);  // one channel: no choice of "all"
+    QCOMPARE(channel->currentText(), QStringLiteral("давление"));
+  }
+
+  // What a second start or the main program's statistics command asks of the window.
+  void comesToTheFrontMaximised() {
+    TFormMain w;
+    w.showMinimized();
+    w.ShowMaximisedInFront();
+    QVERIFY(w.isVisible());
+    QVERIFY(w.isMaximized());
+    QVERIFY(!w.isMinimized());
   }
 
   void theStatisticsFollowTheSpan() {

@@ -42,9 +42,9 @@ TEST(CsvExportTest, WritesAHeaderAndOneLinePerShownReading) {
   out.open(QIODevice::WriteOnly);
   ASSERT_TRUE(WriteCsv(out, file->readings, {1, 0}));
   EXPECT_EQ(QString::fromUtf8(out.data()),
-            "№;Дата и время;Канал;Единица эталона;Код АЦП Тос;Слово Тос;Код АЦП канала;Значение\n"
-            "7;16.03.2024 11:20:30.450;канал 9;3;4660;0xABCDEF01;800000;-0.1\n"
-            "1;15.03.2024 10:20:30.450;давление;3;4660;0x00123456;800000;5.25\n");
+            "№;Дата и время;Значение;Канал;Ед. эталона;Код АЦП канала;Код АЦП Тос;Слово Тос\n"
+            "7;16.03.2024 11:20:30.450;-0.1;канал 9;3;800000;4660;0xABCDEF01\n"
+            "1;15.03.2024 10:20:30.450;5.25;давление;3;800000;4660;0x00123456\n");
 }
 
 TEST(CsvExportTest, ReportsAFailedWrite) {

@@ -41,10 +41,11 @@ TEST(ReadingSelectionTest, BoundsAndChannelsOfAFileOutOfTimeOrder) {
   readings[3].timeMs = 5;  // the PC clock was set back
   readings[6].timeMs = 9'000'000;
   readings[8].channelKind = 2;
-  const TimeBounds all = TimeBoundsOf(readings, SelectReadings(readings, {}));
+  const TimeBounds all = TimeBoundsOf(readings);
   EXPECT_FALSE(all.empty);
   EXPECT_EQ(all.first, 5);
   EXPECT_EQ(all.last, 9'000'000);
+  EXPECT_TRUE(TimeBoundsOf({}).empty);
   const TimeBounds some = TimeBoundsOf(readings, {0, 1});
   EXPECT_EQ(some.first, 1'000'000);
   EXPECT_EQ(some.last, 1'001'000);
