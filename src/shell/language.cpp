@@ -13,7 +13,7 @@ QString LanguageFileName(int langRus) { return QStringLiteral("Lang0%1.qm").arg(
 QStringList LanguageSearchPath() {
   QStringList dirs;
   const QString env = qEnvironmentVariable("ZELMARK_LANG_DIR");
-  if (!env.isEmpty()) dirs << env;
+  if (!env.isEmpty()) return {env};
   if (QCoreApplication::instance() != nullptr) {
     const QString app = QCoreApplication::applicationDirPath();
     dirs << app << app + QStringLiteral("/../share/zelmark/lang");

@@ -13,8 +13,8 @@ namespace zel {
 // The catalogue file of a language: Lang00.qm (Ukrainian, langRus 0) or Lang01.qm (Russian, 1).
 QString LanguageFileName(int langRus);
 
-// Folders searched for catalogues, in order: $ZELMARK_LANG_DIR, the program's folder, and
-// ../share/zelmark/lang beside it (an installed program).
+// Folders searched for catalogues: $ZELMARK_LANG_DIR alone when it is set; otherwise the
+// program's folder and ../share/zelmark/lang beside it (an installed program).
 QStringList LanguageSearchPath();
 
 class LanguageTable {

@@ -89,13 +89,14 @@ TForm1::TForm1(SharedState& state, std::unique_ptr<SerialLine> line,
   setFixedSize(kWindowWidth, sizeHint().height());
 
   // The automatic connection, once, a moment after the window is shown.
-  Timer1.setObjectName(QStringLiteral("Timer1"));
-  Timer1.setSingleShot(true);
-  Timer1.setInterval(100);
-  connect(&Timer1, &QTimer::timeout, this, [this] {
+  Timer1 = new QTimer(this);
+  Timer1->setObjectName(QStringLiteral("Timer1"));
+  Timer1->setSingleShot(true);
+  Timer1->setInterval(100);
+  connect(Timer1, &QTimer::timeout, this, [this] {
     if (state_.settings.TypSvyaz == 0) ConnectDirectCommand();
   });
-  Timer1.start();
+  Timer1->start();
 }
 
 TForm1::~TForm1() { ClosePort(*line_); }
@@ -265,6 +266,8 @@ void TForm1::OpenMenuAt(const QString& path) {
   if (path.size() < 2) return;
   // Posted, so the menu opens after the current command has returned.
   QTimer::singleShot(0, this, [this, path] {
+    // A menu can only open on a window that is on the screen.
+    if (!isVisible()) return;
     auto number = [&](int i) { return path[i].unicode() - u'0'; };
     auto visibleItems = [this](const QString& parent) {
       std::vector<QAction*> out;

@@ -87,7 +87,7 @@ class TForm1 : public QMainWindow, public Activity {
   std::map<QString, QAction*> actions_;
   std::map<QString, QMenu*> menuWidgets_;
   QString menuPath_;
-  QTimer Timer1;
+  QTimer* Timer1 = nullptr;  // the one-shot start-up trigger
   QToolBar* ToolBar1 = nullptr;
   QLabel* Panel3 = nullptr;  // port panel
   QLabel* Panel1 = nullptr;  // activity panel
