@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "device/passwords.h"
 #include "sim/device_profile.h"
 #include "sim/sim_peer.h"
 #include "support/device_fixture.h"
@@ -195,6 +196,53 @@ TEST_F(Connection, ComputersThisProgramDoesNotServe) {
     EXPECT_TRUE(person_.shown().back().texts.value(1).startsWith(Text(line2)));
     EXPECT_FALSE(line_->IsOpen());
   }
+}
+
+// Puts run 1 of the simulated computer into service mode, as another tool may have left it.
+void EnterServiceMode(PipeLine& line, VirtualClock& clock, Settings settings) {
+  settings.BaudRate = 9;
+  line.Open("sim");
+  line.Apply({9600, Parity::None});
+  LinkContext link{line, clock, settings};
+  ExchangeBuffer b;
+  b.Q(0) = 1;  // run
+  b.Q(1) = 0;  // channel class
+  const Password password = PasswordBytes("1234");
+  std::copy(password.begin(), password.end(), &b.Q(2));
+  b.Q(18) = 1;
+  ASSERT_EQ(ExchangeFrame(link, b, {true, 29, 0x10, 1, false, 0, 1}), LinkStatus::LinkOk);
+  ASSERT_EQ(b.responseEcho(), 0x90);
+  clock.AdvanceNs(10'000'000'000);  // the computer changes the mode after a few seconds
+  line.Close();
+}
+
+TEST_F(Connection, RunFoundInServiceModeIsReleasedWhenTheUserAgrees) {
+  EnterServiceMode(*line_, clock_, state_.settings);
+  person_.EnterAddress(1).EnterPassword("1234").Answer(true);
+  const ConnectOutcome out = Connect();
+  ASSERT_EQ(out.result, ConnectResult::Connected) << person_.messages().join("; ").toStdString();
+  EXPECT_EQ(person_.kinds(), QStringList({"address", "password", "yesno3"}));
+  EXPECT_EQ(person_.shown()[2].texts, QStringList({Text(2326), Text(2327), ""}));
+  EXPECT_EQ(out.snapshot->runMode(1), 3);  // as read; the computer leaves service mode later
+  clock_.AdvanceNs(10'000'000'000);
+  EXPECT_EQ(peer_->device().RunMode(1, clock_.NowNs()), 0);
+}
+
+TEST_F(Connection, RunFoundInServiceModeStaysWhenTheUserDeclines) {
+  EnterServiceMode(*line_, clock_, state_.settings);
+  person_.EnterAddress(1).EnterPassword("1234").Answer(false);
+  ASSERT_EQ(Connect().result, ConnectResult::Connected);
+  clock_.AdvanceNs(10'000'000'000);
+  EXPECT_EQ(peer_->device().RunMode(1, clock_.NowNs()), 3);
+}
+
+TEST_F(Connection, WrongPasswordRefusalWhileReleasingAndNoRepeat) {
+  EnterServiceMode(*line_, clock_, state_.settings);
+  person_.EnterAddress(1).EnterPassword("0000").Answer(true).Answer(false);
+  const ConnectOutcome out = Connect();
+  EXPECT_EQ(out.result, ConnectResult::GaveUp);
+  EXPECT_EQ(person_.kinds(), QStringList({"address", "password", "yesno3", "system", "yesno"}));
+  ASSERT_TRUE(out.snapshot->lastRefusal);
 }
 
 TEST_F(Connection, LinkParametersFromTheAddressDialog) {
