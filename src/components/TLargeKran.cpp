@@ -63,16 +63,7 @@ void TLargeKran::Draw(PixelCanvas& canvas) const {
   for (QPoint end : {QPoint(1, 21), QPoint(1, 41)}) canvas.Line({16, 31}, end, contour);
   for (QPoint end : {QPoint(32, 21), QPoint(32, 41)}) canvas.Line({17, 31}, end, contour);
 
-  const QRgb inside = HalfIntensity(state);
-  const QRgb outside = HalfIntensity(BackgroundPixel());
-  for (QPoint p : kInsideShade) {
-    canvas.Pixel(p.x(), p.y(), inside);
-    canvas.Pixel(Mirror(p.x()), p.y(), inside);
-  }
-  for (QPoint p : kOutsideShade) {
-    canvas.Pixel(p.x(), p.y(), outside);
-    canvas.Pixel(Mirror(p.x()), p.y(), outside);
-  }
+  ShadeMirrored(canvas, kWidth, kInsideShade, kOutsideShade, state);
 }
 
 }  // namespace zel

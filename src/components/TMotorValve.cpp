@@ -26,4 +26,18 @@ QColor TMotorValve::StateColour() const {
   }
 }
 
+void TMotorValve::ShadeMirrored(PixelCanvas& canvas, int width, std::span<const QPoint> inside,
+                                std::span<const QPoint> outside, QRgb state) const {
+  const QRgb insideShade = HalfIntensity(state);
+  const QRgb outsideShade = HalfIntensity(BackgroundPixel());
+  for (QPoint p : inside) {
+    canvas.Pixel(p.x(), p.y(), insideShade);
+    canvas.Pixel(width - 1 - p.x(), p.y(), insideShade);
+  }
+  for (QPoint p : outside) {
+    canvas.Pixel(p.x(), p.y(), outsideShade);
+    canvas.Pixel(width - 1 - p.x(), p.y(), outsideShade);
+  }
+}
+
 }  // namespace zel

@@ -2,6 +2,8 @@
 // The motor-driven valves TLargeKran and TSmallKran: five states, each with its colour, and a
 // fail overlay over the actuator windows shown when both Fail and ShowFail are set.
 
+#include <span>
+
 #include "components/TIndicator.h"
 
 namespace zel {
@@ -44,6 +46,11 @@ class VENTRUM_EXPORT TMotorValve : public TIndicator {
   // The actuator windows take the fail colour only when both flags are set.
   bool FailShown() const { return fail_ && showFail_; }
   QRgb FailPixel() const { return OpaquePixel(failColour_); }
+  // Half-intensity shading of the body's stepped edges: the `inside` points in the state
+  // colour, the `outside` points in the background colour, each with its mirror image about
+  // the valve's vertical centre line (`width` pixels wide).
+  void ShadeMirrored(PixelCanvas& canvas, int width, std::span<const QPoint> inside,
+                     std::span<const QPoint> outside, QRgb state) const;
 
  private:
   bool fail_ = false;

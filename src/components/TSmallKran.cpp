@@ -15,7 +15,6 @@ constexpr std::array<QPoint, 3> kInsideShade = {{{3, 15}, {5, 16}, {3, 17}}};
 constexpr std::array<QPoint, 6> kOutsideShade = {
     {{2, 12}, {3, 13}, {5, 14}, {2, 20}, {3, 19}, {5, 18}}};
 
-int Mirror(int x) { return kWidth - 1 - x; }
 
 void DrawWindows(PixelCanvas& canvas, QRgb colour) {
   for (int y : {2, 3, 6, 7}) canvas.Row(y, 2, 11, colour);
@@ -41,16 +40,7 @@ void TSmallKran::Draw(PixelCanvas& canvas) const {
   canvas.Line({7, 16}, {12, 12}, contour);
   canvas.Line({7, 16}, {12, 20}, contour);
 
-  const QRgb inside = HalfIntensity(state);
-  const QRgb outside = HalfIntensity(BackgroundPixel());
-  for (QPoint p : kInsideShade) {
-    canvas.Pixel(p.x(), p.y(), inside);
-    canvas.Pixel(Mirror(p.x()), p.y(), inside);
-  }
-  for (QPoint p : kOutsideShade) {
-    canvas.Pixel(p.x(), p.y(), outside);
-    canvas.Pixel(Mirror(p.x()), p.y(), outside);
-  }
+  ShadeMirrored(canvas, kWidth, kInsideShade, kOutsideShade, state);
 }
 
 }  // namespace zel
