@@ -107,7 +107,7 @@ TFormMain::TFormMain(QWidget* parent) : QMainWindow(parent) {
   BuildMenu();
   BuildWidgets();
   resize(1150, 760);
-  Refresh();
+  ShowFile(-1);
 }
 
 TFormMain::~TFormMain() = default;
@@ -116,6 +116,11 @@ void TFormMain::BuildMenu() {
   QMenu* menu = menuBar()->addMenu(QStringLiteral("&Файл"));
   connect(MenuAction(menu, QStringLiteral("&Открыть…"), "openAction", Qt::CTRL | Qt::Key_O),
           &QAction::triggered, this, &TFormMain::ChooseFilesToOpen);
+  reloadAction_ = MenuAction(menu, QStringLiteral("&Перечитать файл"), "reloadAction", Qt::Key_F5);
+  // A verification running meanwhile keeps appending to the file.
+  connect(reloadAction_, &QAction::triggered, this, [this] {
+    if (current()) OpenFiles({current()->data->path});
+  });
   exportAction_ = MenuAction(menu, QStringLiteral("&Экспорт в CSV…"), "exportAction", Qt::CTRL | Qt::Key_E);
   connect(exportAction_, &QAction::triggered, this, &TFormMain::ChooseCsvFile);
   closeAction_ = MenuAction(menu, QStringLiteral("&Закрыть файл"), "closeAction", Qt::CTRL | Qt::Key_W);
@@ -159,6 +164,7 @@ void TFormMain::BuildWidgets() {
   addLabelled(QStringLiteral("&по:"), spanTo_);
   auto* wholeSpan = new QPushButton(QStringLiteral("&Весь интервал"));
   wholeSpan->setObjectName(QStringLiteral("wholeSpanButton"));
+  wholeSpan_ = wholeSpan;
   bar->addWidget(wholeSpan);
   bar->addStretch();
   layout->addLayout(bar);
@@ -317,7 +323,7 @@ void TFormMain::ShowFile(int index) {
     spanFrom_->setDateTime(WallClockToDateTime(file->selection.fromMs));
     spanTo_->setDateTime(WallClockToDateTime(FloorToSecond(file->selection.toMs)));
   }
-  for (QWidget* w : std::initializer_list<QWidget*>{channelBox_, spanFrom_, spanTo_}) w->setEnabled(any);
+  for (QWidget* w : std::initializer_list<QWidget*>{channelBox_, spanFrom_, spanTo_, wholeSpan_}) w->setEnabled(any);
   updatingControls_ = false;
   Refresh();
 }
@@ -347,6 +353,7 @@ void TFormMain::Refresh() {
                       file ? SelectReadings(file->data->readings, file->selection) : std::vector<uint32_t>());
   exportAction_->setEnabled(model_->rowCount() > 0);
   closeAction_->setEnabled(file != nullptr);
+  reloadAction_->setEnabled(file != nullptr);
   ShowStatistics();
   Replot();
   ShowNotes();
@@ -377,6 +384,9 @@ void TFormMain::Replot() {
   const OpenedFile* file = current();
   chart_->setTitle(file ? QFileInfo(file->data->path).fileName() : QString());
   const std::vector<uint32_t>& rows = model_->rows();
+  // Axes without readings would only show made-up times.
+  axisX_->setVisible(!rows.empty());
+  axisY_->setVisible(!rows.empty());
   if (!file || rows.empty()) {
     series_->clear();
     return;

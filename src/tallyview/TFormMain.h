@@ -72,12 +72,14 @@ class TFormMain : public QMainWindow {
   QString openFailures_;
 
   ReadingTableModel* model_ = nullptr;
+  QAction* reloadAction_ = nullptr;
   QAction* exportAction_ = nullptr;
   QAction* closeAction_ = nullptr;
   QComboBox* fileBox_ = nullptr;
   QComboBox* channelBox_ = nullptr;
   QDateTimeEdit* spanFrom_ = nullptr;
   QDateTimeEdit* spanTo_ = nullptr;
+  QWidget* wholeSpan_ = nullptr;
   QTableView* table_ = nullptr;
   QChart* chart_ = nullptr;
   QChartView* chartView_ = nullptr;

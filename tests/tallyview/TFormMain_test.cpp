@@ -121,6 +121,21 @@ class TFormMainTest : public QObject {
     QVERIFY2(notes.contains(QStringLiteral("неполная (3 байт")), qPrintable(notes));
   }
 
+  // A verification running meanwhile appends to the file; reading it again shows the new records.
+  void aReloadShowsAppendedReadings() {
+    TFormMain w;
+    const QString path = Write("growing.ctr", TenReadings());
+    w.OpenFiles({path});
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::Append));
+    f.write(test::CtrRecordBytes({Days(2024, 3, 15, 10, 0, 10), 11.0f}));
+    f.close();
+    Child<QAction>(w, "reloadAction")->trigger();
+    QCOMPARE(Rows(w), 11);
+    QCOMPARE(Text(w, "maxLabel"), QStringLiteral("11"));
+    QCOMPARE(Child<QComboBox>(w, "fileBox")->count(), 1);
+  }
+
   void mixedChannelsStartWithTheFirstOne() {
     TFormMain w;
     const double t = Days(2024, 3, 15, 9);
