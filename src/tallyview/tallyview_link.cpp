@@ -17,7 +17,9 @@ constexpr int kWriteTimeoutMs = 2000;
 }  // namespace
 
 QString TallyviewSocketName() {
-  QString name = QStringLiteral("TFormMain-Статистика поверок");
+  // Tests and parallel set-ups keep their viewer apart under a name of their own.
+  QString name = qEnvironmentVariable("ZELMARK_TALLYVIEW_SOCKET");
+  if (name.isEmpty()) name = QStringLiteral("TFormMain-Статистика поверок");
 #ifdef Q_OS_UNIX
   name += QStringLiteral("-%1").arg(::getuid());
 #endif

@@ -8,7 +8,8 @@
 
 namespace zel {
 
-// The viewer's socket name for the current user.
+// The viewer's socket name for the current user ($ZELMARK_TALLYVIEW_SOCKET replaces the usual
+// name, for tests and separate set-ups).
 QString TallyviewSocketName();
 
 // Sends the lines to the viewer listening on socketName; false when none listens there.
