@@ -13,13 +13,56 @@ constexpr int64_t kFrameGapNs = 50'000'000;
 constexpr int64_t kNsPerMs = 1'000'000;
 }  // namespace
 
+EndpointStats& EndpointStats::operator+=(const EndpointStats& o) {
+  requests += o.requests;
+  answered += o.answered;
+  silent += o.silent;
+  ignoredChecksum += o.ignoredChecksum;
+  ignoredAddress += o.ignoredAddress;
+  ignoredLine += o.ignoredLine;
+  return *this;
+}
+
+int64_t CharacterNs(const LineSettings& line) {
+  const int bits = line.parity == Parity::None ? 10 : 11;
+  return int64_t(bits) * 1'000'000'000 / (line.baud == 0 ? 1 : line.baud);
+}
+
+void DeliverTo(PipeLine& line, LineListener& listener, const uint8_t* data, size_t size,
+               int64_t endNs) {
+  if (size == 0) return;
+  const int64_t firstNs = endNs - int64_t(size - 1) * line.CharacterNs();
+  for (const Transmission& t : listener.Receive(data, size, firstNs, line.settings(), true))
+    line.Deliver(t.bytes, t.startNs);
+}
+
+std::vector<Transmission> ListenerGroup::Receive(const uint8_t* data, size_t size,
+                                                 int64_t firstNs, const LineSettings& line,
+                                                 bool parityKnown) {
+  std::vector<Transmission> all;
+  for (LineListener* m : members_) {
+    std::vector<Transmission> some = m->Receive(data, size, firstNs, line, parityKnown);
+    all.insert(all.end(), some.begin(), some.end());
+  }
+  return all;
+}
+
+EndpointStats ListenerGroup::stats() const {
+  EndpointStats sum;
+  for (const LineListener* m : members_) sum += m->stats();
+  return sum;
+}
+
 DeviceEndpoint::DeviceEndpoint(FlowComputer& device, FaultPlan& faults, FrameLog* log)
     : device_(device), faults_(faults), log_(log), reader_(kFrameGapNs) {}
 
 std::vector<Transmission> DeviceEndpoint::Receive(const uint8_t* data, size_t size,
-                                                  int64_t firstNs, int64_t charNs,
-                                                  bool lineMatches) {
+                                                  int64_t firstNs, const LineSettings& line,
+                                                  bool parityKnown) {
   std::vector<Transmission> out;
+  const int64_t charNs = CharacterNs(line);
+  const bool lineMatches = line.baud == device_.profile().baud &&
+                           (!parityKnown || line.parity == Parity::None);
   if (!lineMatches) {
     reader_.Reset();
     stats_.ignoredLine += size;

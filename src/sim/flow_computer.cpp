@@ -539,7 +539,6 @@ std::vector<uint8_t> FlowComputer::EnterServiceMode(const std::vector<uint8_t>& 
   RunState& state = runs_[run - 1];
   const uint8_t target = state.pendingMode ? *state.pendingMode : state.mode;
   if (target == rec::kModeService) return Refusal(f, kRefuseAlreadyInService);
-  state.serviceKind = q[extended ? q::kServiceModeByteExtended : q::kServiceModeByte];
   state.pendingMode = rec::kModeService;
   state.switchAtNs = nowNs + int64_t(profile_.modeSwitchSeconds) * kNsPerSecond;
   SettleModes(nowNs);
@@ -626,6 +625,14 @@ std::vector<uint8_t> FlowComputer::WriteMemory(const std::vector<uint8_t>& f) {
   std::copy(q + q::kWriteBytes, q + q::kWriteBytes + n, memory_.begin() + address);
   characteristicsStale_ = true;
   return Answer(f, f[kCommandOffset] | kEchoBit, {});
+}
+
+std::optional<std::vector<uint8_t>> FlowComputer::AnswerHartOnLine(const uint8_t* request,
+                                                                    size_t size) {
+  if (profile_.Kind() != 9 && profile_.Kind() != 19) return std::nullopt;
+  return AnswerHart(sensors_, request, size, [&](size_t i) {
+    return *TrueValue(sensorRoles_[i].run, sensorRoles_[i].quantity);
+  });
 }
 
 std::vector<uint8_t> FlowComputer::ForwardHart(const std::vector<uint8_t>& f) {

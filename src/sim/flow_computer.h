@@ -62,6 +62,9 @@ class FlowComputer {
   // Direct access for tools and tests; the device re-reads its characteristics afterwards.
   MemoryImage& mutableMemory();
   const std::vector<HartSensor>& hartSensors() const { return sensors_; }
+  // Kinds 9 and 19 have their HART sensors on the serial line itself: the answer of one of them
+  // to a long-frame HART request (without preambles), if one is addressed.
+  std::optional<std::vector<uint8_t>> AnswerHartOnLine(const uint8_t* request, size_t size);
 
  private:
   struct RunState {
@@ -70,7 +73,6 @@ class FlowComputer {
     uint8_t mode = 0;
     std::optional<uint8_t> pendingMode;
     int64_t switchAtNs = 0;
-    uint8_t serviceKind = 0;
   };
   // Which HART sensor measures what.
   struct SensorRole {

@@ -26,12 +26,12 @@ bool SameAddress(const std::array<uint8_t, 5>& a, const uint8_t* b) {
   return true;
 }
 
-void PutFloatBigEndian(std::vector<uint8_t>& out, float v) {
+}  // namespace
+
+void hart::PutFloat(std::vector<uint8_t>& out, float v) {
   const uint32_t bits = std::bit_cast<uint32_t>(v);
   for (int shift = 24; shift >= 0; shift -= 8) out.push_back(static_cast<uint8_t>(bits >> shift));
 }
-
-}  // namespace
 
 std::optional<std::vector<uint8_t>> AnswerHart(std::vector<HartSensor>& sensors,
                                                const uint8_t* req, size_t size,
@@ -55,9 +55,17 @@ std::optional<std::vector<uint8_t>> AnswerHart(std::vector<HartSensor>& sensors,
       break;
     case hart::kReadPrimaryVariable:
       data.push_back(sensor.unitCode);
-      PutFloatBigEndian(data, static_cast<float>(pv));
+      hart::PutFloat(data, static_cast<float>(pv));
       break;
     case hart::kSetPrimaryZero:
+    case hart::kSetVariableZero:
+      if (req[kCommand] == hart::kSetVariableZero) {
+        if (req[kCount] < 1) {
+          code = hart::kCodeTooFewBytes;
+          break;
+        }
+        data.push_back(req[kData]);  // the device variable zeroed
+      }
       if (std::fabs(pv) > kZeroLimit * sensor.span) {
         code = hart::kCodeProcessTooHigh;
       } else {

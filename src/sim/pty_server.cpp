@@ -21,8 +21,6 @@ int64_t SteadyNs() {
       .count();
 }
 
-int64_t CharacterNs(uint32_t baud) { return 10'000'000'000LL / (baud == 0 ? 1 : baud); }
-
 speed_t SpeedConstant(uint32_t baud) {
   switch (baud) {
     case 300: return B300;
@@ -43,7 +41,8 @@ std::string Errno(const char* what) { return std::string(what) + ": " + std::str
 
 }  // namespace
 
-PtyServer::PtyServer(DeviceEndpoint& endpoint) : endpoint_(endpoint), startNs_(SteadyNs()) {}
+PtyServer::PtyServer(LineListener& listener, uint32_t initialSpeed)
+    : listener_(listener), initialSpeed_(initialSpeed), startNs_(SteadyNs()) {}
 
 PtyServer::~PtyServer() { Close(); }
 
@@ -77,7 +76,7 @@ bool PtyServer::Open(const std::string& linkPath, std::string* error) {
   termios t{};
   if (::tcgetattr(slave_, &t) == 0) {
     ::cfmakeraw(&t);
-    const speed_t speed = SpeedConstant(endpoint_.device().profile().baud);
+    const speed_t speed = SpeedConstant(initialSpeed_);
     if (speed != B0) ::cfsetspeed(&t, speed);
     ::tcsetattr(slave_, TCSANOW, &t);
   }
@@ -155,17 +154,15 @@ void PtyServer::ReadLine() {
     const ssize_t n = ::read(master_, buf, sizeof buf);
     if (n <= 0) return;  // drained (EAGAIN), or nobody has the terminal open
     const int64_t now = NowNs();
-    const uint32_t programSpeed = TerminalSpeed(slave_);
-    const uint32_t deviceSpeed = endpoint_.device().profile().baud;
-    const int64_t charNs = CharacterNs(deviceSpeed);
+    // A pseudo-terminal keeps the speed the program set, but not its parity flag.
+    const LineSettings line{TerminalSpeed(slave_), Parity::None};
+    const int64_t charNs = CharacterNs(line);
     // The bytes came in one character time apart, the last one just now.
     const int64_t firstNs = now - int64_t(n - 1) * charNs;
-    const std::vector<Transmission> out =
-        endpoint_.Receive(buf, size_t(n), firstNs, charNs, programSpeed == deviceSpeed);
-    Queue(out, charNs);
+    Queue(listener_.Receive(buf, size_t(n), firstNs, line, false), charNs);
     {
       std::lock_guard<std::mutex> lock(mutex_);
-      published_ = endpoint_.stats();
+      published_ = listener_.stats();
     }
     changed_.notify_all();
   }

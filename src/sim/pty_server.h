@@ -18,7 +18,9 @@ namespace zel::sim {
 
 class PtyServer {
  public:
-  explicit PtyServer(DeviceEndpoint& endpoint);
+  // Serves `listener`; the terminal starts out raw at `initialSpeed` (for programs that set
+  // none).
+  PtyServer(LineListener& listener, uint32_t initialSpeed);
   ~PtyServer();
   PtyServer(const PtyServer&) = delete;
   PtyServer& operator=(const PtyServer&) = delete;
@@ -49,9 +51,11 @@ class PtyServer {
   void ReadLine();
   void ReadConsole();
   void Queue(const std::vector<Transmission>& transmissions, int64_t charNs);
+
   bool SendDue(std::string* error);
 
-  DeviceEndpoint& endpoint_;
+  LineListener& listener_;
+  uint32_t initialSpeed_;
   int master_ = -1;
   int slave_ = -1;  // held open so the terminal stays usable between the program's opens
   int wake_[2] = {-1, -1};

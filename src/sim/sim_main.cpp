@@ -5,10 +5,12 @@
 #include <csignal>
 #include <cstdio>
 #include <memory>
+#include <thread>
 #include <unistd.h>
 
 #include "link/serial_line.h"
 #include "sim/device_endpoint.h"
+#include "sim/hart_bus.h"
 #include "sim/profile_file.h"
 #include "sim/pty_server.h"
 #include "sim/sim_console.h"
@@ -19,8 +21,25 @@ using namespace zel::sim;
 
 PtyServer* g_server = nullptr;
 
+PtyServer* g_hartServer = nullptr;
+volatile std::sig_atomic_t g_stopRequested = 0;
+
 void OnSignal(int) {
+  g_stopRequested = 1;
   if (g_server != nullptr) g_server->Stop();
+  if (g_hartServer != nullptr) g_hartServer->Stop();
+}
+
+// Ctrl+C and kill end the simulator in order (links removed) from the moment it starts.
+void InstallSignalHandlers() {
+  struct sigaction action {};
+  action.sa_handler = OnSignal;
+  sigemptyset(&action.sa_mask);
+  sigaction(SIGINT, &action, nullptr);
+  sigaction(SIGTERM, &action, nullptr);
+  std::signal(SIGPIPE, SIG_IGN);
+  // Started in the background, a read of the terminal must not stop the simulator.
+  std::signal(SIGTTIN, SIG_IGN);
 }
 
 int Fail(const std::string& message) {
@@ -78,7 +97,7 @@ int main(int argc, char** argv) {
   const QCommandLineOption faultOption(
       QStringLiteral("fault"),
       QStringLiteral("A fault on demand, repeatable: ") + QString::fromUtf8(FaultPlan::Help()),
-      QStringLiteral("SPEC"));
+      QStringLiteral("FAULT"));
   const QCommandLineOption keyOption(QStringLiteral("noise-key"),
                                      QStringLiteral("Number that repeats the measurement noise "
                                                     "and the faults of a run (default 1)."),
@@ -93,9 +112,20 @@ int main(int argc, char** argv) {
                                                     "standard error."),
                                      QStringLiteral("FILE"));
   const QCommandLineOption quietOption(QStringLiteral("quiet"), QStringLiteral("No traffic log."));
+  const QCommandLineOption hartOption(
+      QStringLiteral("hart-reference"),
+      QStringLiteral("Connect a HART reference transmitter (1200 bit/s, odd parity): "
+                     "MODEL[,ADDRESS[,RUN.QUANTITY]], MODEL 3051 or 3095, ADDRESS 1..15 "
+                     "(default 1), QUANTITY p, dp or t of a 3051 (default 1.p). It shares the "
+                     "flow computer's line unless --hart-link gives it a port of its own."),
+      QStringLiteral("REFERENCE"));
+  const QCommandLineOption hartLinkOption(QStringLiteral("hart-link"),
+                                          QStringLiteral("Serve the reference transmitter on a "
+                                                         "pseudo-terminal of its own."),
+                                          QStringLiteral("PATH"));
   parser.addOptions({profileOption, fileOption, listOption, printOption, linkOption,
                      addressOption, speedOption, faultOption, keyOption, setOption, logOption,
-                     quietOption});
+                     quietOption, hartOption, hartLinkOption});
   parser.process(app);
 
   if (parser.isSet(listOption)) {
@@ -156,19 +186,43 @@ int main(int argc, char** argv) {
     logFile = ownedLog.get();
   }
   FrameLog log(logFile);
-  DeviceEndpoint endpoint(device, faults, parser.isSet(quietOption) ? nullptr : &log);
+  FrameLog* traffic = parser.isSet(quietOption) ? nullptr : &log;
+  DeviceEndpoint endpoint(device, faults, traffic);
+  // The flow computer's line: the computer and, at 1200 bit/s, its own HART sensors (kinds 9
+  // and 19) and a shared reference transmitter.
+  HartBus lineBus(device, key, true, traffic);
+  HartBus ownBus(device, key, false, traffic);
+  const bool ownPort = parser.isSet(hartLinkOption);
+  if (ownPort && !parser.isSet(hartOption)) return Fail("--hart-link needs --hart-reference");
+  if (parser.isSet(hartOption)) {
+    std::string error;
+    const std::optional<HartReference> reference =
+        ParseHartReference(parser.value(hartOption).toStdString(), &error);
+    if (!reference) return Fail(error);
+    error = (ownPort ? ownBus : lineBus).AddReference(*reference);
+    if (!error.empty()) return Fail(error);
+  }
+  ListenerGroup line;
+  line.Add(&endpoint);
+  line.Add(&lineBus);
 
-  PtyServer server(endpoint);
+  InstallSignalHandlers();
+  PtyServer server(line, profile.baud);
   std::string error;
   if (!server.Open(parser.value(linkOption).toStdString(), &error)) return Fail(error);
   g_server = &server;
-  struct sigaction action {};
-  action.sa_handler = OnSignal;
-  sigemptyset(&action.sa_mask);
-  sigaction(SIGINT, &action, nullptr);
-  sigaction(SIGTERM, &action, nullptr);
-  std::signal(SIGPIPE, SIG_IGN);
-  if (::isatty(STDIN_FILENO))
+  std::unique_ptr<PtyServer> hartServer;
+  std::thread hartThread;
+  if (ownPort) {
+    hartServer = std::make_unique<PtyServer>(ownBus, HartBus::kLine.baud);
+    if (!hartServer->Open(parser.value(hartLinkOption).toStdString(), &error)) return Fail(error);
+    g_hartServer = hartServer.get();
+    hartThread = std::thread([&] {
+      std::string hartError;
+      if (hartServer->Run(&hartError) != 0) std::fprintf(stderr, "zelmark-sim: %s\n", hartError.c_str());
+    });
+  }
+  if (::isatty(STDIN_FILENO) && ::tcgetpgrp(STDIN_FILENO) == ::getpgrp())
     server.SetConsole(STDIN_FILENO, STDOUT_FILENO, [&device](const std::string& line, int64_t now) {
       return ConsoleCommand(device, line, now);
     });
@@ -178,8 +232,21 @@ int main(int argc, char** argv) {
                profile.name.c_str(), profile.description.c_str(), profile.address, profile.baud,
                profile.writePassword.c_str(), parser.value(linkOption).toLocal8Bit().constData(),
                server.terminalPath().c_str());
+  if (parser.isSet(hartOption))
+    std::fprintf(stderr, "  HART reference %s at 1200 bit/s on %s\n",
+                 parser.value(hartOption).toLocal8Bit().constData(),
+                 ownPort ? parser.value(hartLinkOption).toLocal8Bit().constData()
+                         : "the flow computer's line");
+  // A signal before the servers were known only set the flag.
+  if (g_stopRequested) server.Stop();
   const int result = server.Run(&error);
   g_server = nullptr;
+  if (hartServer) {
+    hartServer->Stop();
+    hartThread.join();
+    g_hartServer = nullptr;
+    hartServer->Close();
+  }
   server.Close();
   if (result != 0) return Fail(error);
   return 0;

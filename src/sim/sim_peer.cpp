@@ -3,16 +3,16 @@
 namespace zel::sim {
 
 SimPeer::SimPeer(DeviceProfile profile, uint64_t noiseKey)
-    : device_(std::move(profile), noiseKey), faults_(noiseKey), endpoint_(device_, faults_) {}
+    : device_(std::move(profile), noiseKey),
+      faults_(noiseKey),
+      endpoint_(device_, faults_),
+      hart_(device_, noiseKey) {
+  line_.Add(&endpoint_);
+  line_.Add(&hart_);
+}
 
 void SimPeer::Receive(PipeLine& line, const uint8_t* data, size_t size, int64_t endNs) {
-  if (size == 0) return;
-  const int64_t charNs = line.CharacterNs();
-  const LineSettings& s = line.settings();
-  const bool matches = s.baud == device_.profile().baud && s.parity == Parity::None;
-  const int64_t firstNs = endNs - int64_t(size - 1) * charNs;
-  for (const Transmission& t : endpoint_.Receive(data, size, firstNs, charNs, matches))
-    line.Deliver(t.bytes, t.startNs);
+  DeliverTo(line, line_, data, size, endNs);
 }
 
 }  // namespace zel::sim

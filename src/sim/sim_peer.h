@@ -2,12 +2,15 @@
 // The simulated flow computer on the in-process line (PipeLine on a VirtualClock): what the
 // program writes reaches the device at the line's virtual time, and the answer comes back
 // character by character a few milliseconds after the request. The device answers only when
-// the line runs at its speed without parity.
+// the line runs at its speed without parity; at 1200 bit/s with odd parity the HART devices on
+// the same line answer instead (a reference transmitter once one is connected, and the
+// computer's own sensors on kinds 9 and 19).
 
 #include <memory>
 
 #include "link/pipe_line.h"
 #include "sim/device_endpoint.h"
+#include "sim/hart_bus.h"
 
 namespace zel::sim {
 
@@ -21,13 +24,19 @@ class SimPeer final : public LinePeer {
   FlowComputer& device() { return device_; }
   FaultPlan& faults() { return faults_; }
   DeviceEndpoint& endpoint() { return endpoint_; }
-  const EndpointStats& stats() const { return endpoint_.stats(); }
-  void SetLog(FrameLog* log) { endpoint_.SetLog(log); }
+  HartBus& hartBus() { return hart_; }
+  EndpointStats stats() const { return endpoint_.stats(); }
+  void SetLog(FrameLog* log) {
+    endpoint_.SetLog(log);
+    hart_.SetLog(log);
+  }
 
  private:
   FlowComputer device_;
   FaultPlan faults_;
   DeviceEndpoint endpoint_;
+  HartBus hart_;
+  ListenerGroup line_;
 };
 
 }  // namespace zel::sim

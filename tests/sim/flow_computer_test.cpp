@@ -111,7 +111,7 @@ TEST(FlowComputerTest, ConfigurationCarriesRunsUnitsAndModeSwitchTime) {
   EXPECT_EQ(R(config, 36), 0);
   EXPECT_EQ(R(config, 37), 0);
   EXPECT_EQ(R(d.Handle(Short(kReadConfigurationPart3), 0), 1), d.profile().modeSwitchSeconds);
-  // Range limits of each run in part 2, in device byte order.
+  // Range limits of each run in ReadConfigurationPart2, in device byte order.
   const std::vector<uint8_t> part2 = d.Handle(Short(kReadConfigurationPart2), 0);
   EXPECT_FLOAT_EQ(F32(d, part2, 115), 60.0f);
   EXPECT_FLOAT_EQ(F32(d, part2, 139 + 4), 2500.0f);

@@ -73,7 +73,7 @@ bool Exists(const std::string& path) {
 
 class PtyServerTest : public testing::Test {
  protected:
-  PtyServerTest() : device_(*FindProfile("demo")), endpoint_(device_, faults_), server_(endpoint_) {}
+  PtyServerTest() : device_(*FindProfile("demo")), endpoint_(device_, faults_), server_(endpoint_, 9600) {}
   void Start() {
     std::string error;
     ASSERT_TRUE(server_.Open(link_, &error)) << error;
