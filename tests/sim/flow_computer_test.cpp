@@ -300,6 +300,28 @@ TEST(FlowComputerTest, RunValuesByVersion) {
   EXPECT_TRUE(IsRefusal(v25.Handle(Long(kReadRunValuesLong, {1}), 0), Long(kReadRunValuesLong, {1})));
 }
 
+TEST(FlowComputerTest, ReadMemoryInItsTwoLengths) {
+  FlowComputer wide = Device("k20-v35");
+  const std::vector<uint8_t> four{0x00, 0x13, 0x04, 0x00};  // little-endian 0x1300, 4 bytes
+  EXPECT_EQ(wide.Handle(Long(kReadMemory, four), 0).size(), 10u);
+  EXPECT_EQ(wide.Handle(Long(kReadMemory, {0x00, 0x13, 0x04}), 0).size(), 10u);
+  FlowComputer d = Device("demo");
+  EXPECT_EQ(R(d.Handle(Long(kReadMemory, four), 0), 0), kRefuseWrongLength);
+  const std::vector<uint8_t> a = d.Handle(Long(kReadMemory, {0x13, 0x24, 0x04}), 0);  // 4900
+  EXPECT_EQ(d.order().U32(&a[4]), d.profile().factoryNumber);
+}
+
+TEST(FlowComputerTest, ComputersOutsideTheKindGroupReportTheValueAfterTheValidityFlag) {
+  for (const char* name : {"oldest", "k12-v15"}) {
+    SCOPED_TRACE(name);
+    FlowComputer d = Device(name);
+    const std::vector<uint8_t> a = d.Handle(Long(kReadIdentification, {1, kChannelPressure}), 0);
+    EXPECT_EQ(R(a, 6), 1);
+    EXPECT_NEAR(F32(d, a, 7), *d.TrueValue(1, Quantity::Pressure), 0.1);
+    EXPECT_EQ(F32(d, a, 7), F32(d, a, 17));
+  }
+}
+
 TEST(FlowComputerTest, CountersAdvanceWithEachPublishedMeasurement) {
   FlowComputer d = Device("demo");  // every 400 ms
   auto counter = [&](int64_t ns, int i) { return R(d.Handle(Short(kReadMeasurementCounters), ns), i); };
