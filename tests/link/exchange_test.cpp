@@ -108,6 +108,9 @@ struct StatusCase {
   size_t attempts;
 };
 
+// Test listings name a case by its name alone.
+void PrintTo(const StatusCase& c, std::ostream* os) { *os << c.name; }
+
 class ExchangeStatus : public ExchangeTest, public testing::WithParamInterface<StatusCase> {};
 
 TEST_P(ExchangeStatus, StatusAndRetries) {

@@ -92,6 +92,9 @@ struct ConnectCase {
   QStringList menus;
 };
 
+// Test listings name a case by its name alone.
+void PrintTo(const ConnectCase& c, std::ostream* os) { *os << c.profile; }
+
 class MainWindowConnect : public MainWindow, public testing::WithParamInterface<ConnectCase> {};
 
 TEST_P(MainWindowConnect, DeviceViewFitsTheComputer) {

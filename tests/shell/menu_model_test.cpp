@@ -52,6 +52,9 @@ struct ViewCase {
   QStringList visible;  // items that stay or become visible
 };
 
+// Test listings name a case by its name alone.
+void PrintTo(const ViewCase& c, std::ostream* os) { *os << c.name; }
+
 class DeviceView : public testing::TestWithParam<ViewCase> {};
 
 TEST_P(DeviceView, RowAndFinalStep) {

@@ -55,6 +55,9 @@ struct DamageCase {
   std::vector<ReadNote> notes;
 };
 
+// Test listings name a case by its name alone.
+void PrintTo(const DamageCase& c, std::ostream* os) { *os << c.name; }
+
 class DamagedFiles : public testing::TestWithParam<DamageCase> {};
 
 TEST_P(DamagedFiles, AreReadAsFarAsTheyCanBeWithANoteForWhatWasSkipped) {
