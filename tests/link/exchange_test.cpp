@@ -165,6 +165,17 @@ TEST_F(ExchangeTest, FixturesOfTheStatusTableAreWellFormed) {
   }
 }
 
+TEST_F(ExchangeTest, ReservedAnswerLengthTurnsAnUnchangedEchoIntoStatusFive) {
+  // Nothing in the program sets the reserved length; with it set, the rule still holds.
+  settings_.Kol_povt = 2;
+  link_.reservedAnswerLength = 6;
+  Reply("55 01 06 02 C2 49");
+  EXPECT_EQ(Long(2, {}), LinkStatus::LinkStatus5);
+  EXPECT_EQ(Attempts(), 2u);
+  link_.reservedAnswerLength = 0;
+  EXPECT_EQ(Long(2, {}), LinkStatus::LinkOk);
+}
+
 TEST_F(ExchangeTest, WriteFailureEndsAtOnce) {
   settings_.Kol_povt = 3;
   line_.SetWriteFails(true);
