@@ -44,7 +44,7 @@ bool CliPerson::AskYesNo3(const QString&, const QString& line1, const QString& l
 }
 
 std::unique_ptr<ProgressWindow> CliPerson::OpenProgress(const QString&, const QString& label, int,
-                                                        Placement) {
+                                                        Placement, ProgressKind) {
   if (verbose_) PrintLine(label);
   return std::make_unique<SilentProgress>();
 }

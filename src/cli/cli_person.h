@@ -22,13 +22,17 @@ class CliPerson final : public Person {
   bool AskYesNo3(const QString& title, const QString& line1, const QString& line2,
                  const QString& line3) override;
   std::unique_ptr<ProgressWindow> OpenProgress(const QString& title, const QString& label,
-                                               int maximum, Placement placement) override;
+                                               int maximum, Placement placement,
+                                               ProgressKind kind) override;
   void ShowSystemMessage(const QString& caption, const QString& text) override;
   void ShowVersionNotice(const QString& caption, const QString& line1,
                          const QString& line2) override;
   std::optional<QString> AskPassword(PasswordKind kind, bool singleEntry) override;
   std::optional<int> AskAddress(int current,
                                 const std::function<void()>& openLinkParameters) override;
+  // The link settings come from the options; there is nothing to edit or to count.
+  bool EditLinkParameters(LinkParameters&) override { return false; }
+  std::optional<int> AskPreambles(int) override { return std::nullopt; }
 
   // The last message shown (a link error, a refusal, a notice).
   QString lastMessage() const { return messages_.isEmpty() ? QString() : messages_.last(); }

@@ -164,7 +164,7 @@ void RunLinkParameters(ConnectionContext& ctx, Clock& clock) {
   std::array<bool, kPortCount> present{};
   {
     auto progress = ctx.person.OpenProgress(l.Text(2287_t), l.Text(3070_t), kPortCount,
-                                            Placement::BelowActive);
+                                            Placement::BelowActive, ProgressKind::PortTest);
     for (int i = 0; i < kPortCount; ++i) {
       progress->SetValue(i + 1);
       auto line = ctx.makeLine();

@@ -28,7 +28,7 @@ int main(int argc, char** argv) {
 
   TForm1 window(
       state, std::make_unique<QtSerialLine>(), [] { return std::make_unique<QtSerialLine>(); },
-      std::make_unique<RealClock>(), std::make_unique<QtPerson>(state.language));
+      std::make_unique<RealClock>(), std::make_unique<QtPerson>(state.language, state.settings));
   window.show();
   return app.exec();
 }

@@ -16,6 +16,10 @@ namespace zel {
 // active when it opens (top = that window's top + its height).
 enum class Placement { Default, BelowActive };
 
+// Which progress window opens: a wait the device imposes, or the port test of the link
+// parameters dialog (its own window, with the busy cursor while it is open).
+enum class ProgressKind { Wait, PortTest };
+
 enum class PasswordKind {
   Write,   // the write password, asked at every connection
   Static,  // the password for operational static parameters (extended write forms)
@@ -47,28 +51,26 @@ class Person {
   // destroyed.
   virtual std::unique_ptr<ProgressWindow> OpenProgress(const QString& title, const QString& label,
                                                        int maximum = 100,
-                                                       Placement placement = Placement::Default) = 0;
-
-  // The dialogs below have a base implementation that answers like a cancelled dialog (and
-  // shows nothing), for front ends that do not offer them.
+                                                       Placement placement = Placement::Default,
+                                                       ProgressKind kind = ProgressKind::Wait) = 0;
 
   // A plain system message box, as device refusals use.
-  virtual void ShowSystemMessage(const QString& caption, const QString& text);
+  virtual void ShowSystemMessage(const QString& caption, const QString& text) = 0;
   // The notice that the computer needs another service program: two lines, closing itself
   // after 3.4 seconds.
   virtual void ShowVersionNotice(const QString& caption, const QString& line1,
-                                 const QString& line2);
+                                 const QString& line2) = 0;
   // A password entry of at most 16 characters; with `singleEntry` there is no repeat field,
   // otherwise both entries must match. Empty on cancel.
-  virtual std::optional<QString> AskPassword(PasswordKind kind, bool singleEntry);
+  virtual std::optional<QString> AskPassword(PasswordKind kind, bool singleEntry) = 0;
   // The address dialog (1..254); `openLinkParameters` runs the command of its link parameters
   // button. Empty on cancel.
   virtual std::optional<int> AskAddress(int current,
-                                        const std::function<void()>& openLinkParameters);
+                                        const std::function<void()>& openLinkParameters) = 0;
   // The link parameters dialog: edits `params`; true on OK.
-  virtual bool EditLinkParameters(LinkParameters& params);
+  virtual bool EditLinkParameters(LinkParameters& params) = 0;
   // The preamble count dialog (0..25). Empty on cancel.
-  virtual std::optional<int> AskPreambles(int current);
+  virtual std::optional<int> AskPreambles(int current) = 0;
 };
 
 // The texts the main window shows while exchanges run: the port panel, the activity panel

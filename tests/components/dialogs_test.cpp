@@ -94,7 +94,7 @@ class DialogsTest : public QObject {
   }
   void messageBoxCloses() {
     QFETCH(Action, action);
-    QtPerson person(texts_);
+    QtPerson person(texts_, settings_);
     ModalDriver driver;
     driver.Arm(action, [](QDialog& dialog) {
       auto* box = qobject_cast<TFormMess*>(&dialog);
@@ -111,7 +111,7 @@ class DialogsTest : public QObject {
   }
 
   void messageBoxDefaultButtonCaption() {
-    QtPerson person(texts_);
+    QtPerson person(texts_, settings_);
     ModalDriver driver;
     QString caption;
     driver.Arm(Action::Escape, [&caption](QDialog& dialog) {
@@ -123,7 +123,7 @@ class DialogsTest : public QObject {
 
   // The message box lies on a framed gradient panel, grey 192 down to 224, that fills it.
   void messageBoxOnItsGradient() {
-    QtPerson person(texts_);
+    QtPerson person(texts_, settings_);
     ModalDriver driver;
     driver.Arm(Action::Escape, [](QDialog& dialog) {
       auto* panel = dialog.findChild<TGradient*>("Gradient1");
@@ -173,7 +173,7 @@ class DialogsTest : public QObject {
     QFETCH(bool, threeLines);
     QFETCH(Action, action);
     QFETCH(bool, yes);
-    QtPerson person(texts_);
+    QtPerson person(texts_, settings_);
     ModalDriver driver;
     driver.Arm(action, [this](QDialog& dialog) {
       QCOMPARE(dialog.windowTitle(), QStringLiteral("Repeat?"));
@@ -189,7 +189,7 @@ class DialogsTest : public QObject {
   }
 
   void threeLineWarningLayout() {
-    QtPerson person(texts_);
+    QtPerson person(texts_, settings_);
     ModalDriver driver;
     driver.Arm(Action::Escape, [](QDialog& dialog) {
       QVERIFY(qobject_cast<TOKBottomDlg1*>(&dialog) != nullptr);
@@ -217,7 +217,7 @@ class DialogsTest : public QObject {
     QCOMPARE(QApplication::activeWindow(), &owner);
     const QRect above = owner.frameGeometry();
 
-    QtPerson person(texts_);
+    QtPerson person(texts_, settings_);
     ModalDriver driver;
     QRect placed;
     driver.Arm(Action::Escape, [&placed](QDialog& dialog) { placed = dialog.frameGeometry(); });
@@ -234,7 +234,7 @@ class DialogsTest : public QObject {
     QVERIFY(QTest::qWaitForWindowExposed(&owner));
     QApplication::setActiveWindow(&owner);
     const QRect above = owner.frameGeometry();
-    QtPerson person(texts_);
+    QtPerson person(texts_, settings_);
     auto progress = person.OpenProgress("Waiting", "below", 100, Placement::BelowActive);
     TForm5* form = FindVisible<TForm5>();
     QVERIFY(form != nullptr);
@@ -270,7 +270,7 @@ class DialogsTest : public QObject {
   }
 
   void progressWindow() {
-    QtPerson person(texts_);
+    QtPerson person(texts_, settings_);
     auto progress = person.OpenProgress("Waiting", "Service mode in 12 s", 48);
     TForm5* form = FindVisible<TForm5>();
     QVERIFY(form != nullptr);
@@ -310,7 +310,7 @@ class DialogsTest : public QObject {
     owner->show();
     QVERIFY(QTest::qWaitForWindowExposed(owner));
     QApplication::setActiveWindow(owner);
-    QtPerson person(texts_);
+    QtPerson person(texts_, settings_);
     auto progress = person.OpenProgress("Waiting", "label");
     progress->SetValue(3);
     delete owner;
@@ -331,6 +331,7 @@ class DialogsTest : public QObject {
   }
 
   LanguageTable texts_;
+  Settings settings_;
 };
 
 }  // namespace zel

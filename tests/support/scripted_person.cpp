@@ -72,7 +72,7 @@ bool ScriptedPerson::AskYesNo3(const QString& title, const QString& line1, const
 
 std::unique_ptr<ProgressWindow> ScriptedPerson::OpenProgress(const QString& title,
                                                              const QString& label, int maximum,
-                                                             Placement) {
+                                                             Placement, ProgressKind) {
   shown_.push_back({"progress", title, {label}});
   return std::make_unique<RecordedProgress>(maximum);
 }

@@ -44,7 +44,8 @@ class ScriptedPerson : public Person {
   bool AskYesNo3(const QString& title, const QString& line1, const QString& line2,
                  const QString& line3) override;
   std::unique_ptr<ProgressWindow> OpenProgress(const QString& title, const QString& label,
-                                               int maximum, Placement placement) override;
+                                               int maximum, Placement placement,
+                                               ProgressKind kind) override;
   void ShowSystemMessage(const QString& caption, const QString& text) override;
   void ShowVersionNotice(const QString& caption, const QString& line1,
                          const QString& line2) override;
