@@ -813,7 +813,7 @@
     </message>
     <message id="2361">
         <source>Program line in the status bar</source>
-        <translation>Zelmark — сервісна програма для обчислювачів витрати газу ОРТАКС і ВЕГАНТ</translation>
+        <translation>Zelmark — сервісна програма для обчислювачів ОРТАКС і ВЕГАНТ</translation>
     </message>
     <message id="2362">
         <source>Refusal message prefix (the code text follows)</source>

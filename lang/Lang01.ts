@@ -813,7 +813,7 @@
     </message>
     <message id="2361">
         <source>Program line in the status bar</source>
-        <translation>Zelmark — сервисная программа для вычислителей расхода газа ОРТАКС и ВЕГАНТ</translation>
+        <translation>Zelmark — сервисная программа для вычислителей ОРТАКС и ВЕГАНТ</translation>
     </message>
     <message id="2362">
         <source>Refusal message prefix (the code text follows)</source>

@@ -106,6 +106,9 @@ TEST_P(MainWindowConnect, DeviceViewFitsTheComputer) {
   EXPECT_FALSE(Visible("N14"));
   EXPECT_FALSE(Visible("N25"));
   EXPECT_TRUE(state_.deviceViewOpen);
+  // Idle again: the activity panel is hidden and the port panel cleared.
+  EXPECT_FALSE(window_->findChild<QLabel*>("Panel1")->isVisible());
+  EXPECT_EQ(window_->findChild<QLabel*>("Panel3")->text(), "");
 }
 
 INSTANTIATE_TEST_SUITE_P(

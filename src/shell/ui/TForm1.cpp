@@ -50,7 +50,7 @@ TForm1::TForm1(SharedState& state, std::unique_ptr<SerialLine> line,
                std::unique_ptr<Person> person)
     : state_(state), line_(std::move(line)), makeLine_(std::move(makeLine)),
       clock_(std::move(clock)), person_(std::move(person)) {
-  setObjectName(QStringLiteral("TForm1"));
+  setObjectName(QStringLiteral("Form1"));
   link_ = std::make_unique<LinkContext>(LinkContext{*line_, *clock_, state_.settings});
   onLanguageMissing = [](const QString& error) {
     std::fprintf(stderr, "zelmark: %s\n", error.toUtf8().constData());
@@ -69,8 +69,9 @@ TForm1::TForm1(SharedState& state, std::unique_ptr<SerialLine> line,
   Panel1->setObjectName(QStringLiteral("Panel1"));
   Panel1->setFrameShape(QFrame::StyledPanel);
   ToolBar1->addWidget(Panel3);
-  ToolBar1->addWidget(Panel1);
-  Panel1->setVisible(false);
+  // A widget on a tool bar is shown and hidden through its action.
+  panel1Action_ = ToolBar1->addWidget(Panel1);
+  panel1Action_->setVisible(false);
 
   statusBar()->setObjectName(QStringLiteral("StatusBar1"));
   for (int i = 0; i < 3; ++i) {
@@ -214,7 +215,7 @@ void TForm1::SetPortText(const QString& text) { Panel3->setText(text); }
 
 void TForm1::SetActivityText(const QString& text) {
   Panel1->setText(text);
-  Panel1->setVisible(!text.isEmpty());
+  panel1Action_->setVisible(!text.isEmpty());
   // The window is repainted between exchanges so the texts appear while the line works.
   QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }

@@ -91,6 +91,7 @@ class TForm1 : public QMainWindow, public Activity {
   QToolBar* ToolBar1 = nullptr;
   QLabel* Panel3 = nullptr;  // port panel
   QLabel* Panel1 = nullptr;  // activity panel
+  QAction* panel1Action_ = nullptr;  // shows and hides Panel1 on the tool bar
   QLabel* statusPanels_[3] = {nullptr, nullptr, nullptr};
 };
 
