@@ -144,22 +144,9 @@ TForm72::TForm72(const LanguageTable& texts, QWidget* parent) : QDialog(parent),
   layout->addWidget(CheckBox1);
   layout->addWidget(CheckBox2);
 
-  auto* buttons = new QHBoxLayout;
-  buttons->setSpacing(12);
-  buttons->addStretch();
-  BitBtn1 = new QPushButton(texts.Text(2613_t), Gradient1);
-  BitBtn1->setObjectName("BitBtn1");
-  BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
-  BitBtn1->setDefault(true);
-  BitBtn2 = new QPushButton(texts.Text(2614_t), Gradient1);
-  BitBtn2->setObjectName("BitBtn2");
-  BitBtn2->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
-  for (QPushButton* button : {BitBtn1, BitBtn2}) {
-    button->setMinimumWidth(96);
-    buttons->addWidget(button);
-  }
-  buttons->addStretch();
-  layout->addLayout(buttons);
+  const auto buttons = AddAcceptCancelRow(Gradient1, layout, texts.Text(2613_t), texts.Text(2614_t));
+  BitBtn1 = buttons.accept;
+  BitBtn2 = buttons.cancel;
   connect(BitBtn1, &QPushButton::clicked, this, &TForm72::BitBtn1Click);
   connect(BitBtn2, &QPushButton::clicked, this, &TForm72::BitBtn2Click);
 

@@ -3,7 +3,10 @@
 #include <QApplication>
 #include <QDialog>
 #include <QLayout>
+#include <QPushButton>
 #include <QScreen>
+#include <QStyle>
+#include <QHBoxLayout>
 #include <QVBoxLayout>
 #include <QWidget>
 #include <algorithm>
@@ -29,6 +32,27 @@ TGradient* AddGradientPanel(QWidget* window, const char* name) {
   panel->SetControl_3D(true);
   outer->addWidget(panel);
   return panel;
+}
+
+AcceptCancelButtons AddAcceptCancelRow(QWidget* parent, QBoxLayout* layout,
+                                       const QString& acceptText, const QString& cancelText) {
+  auto* row = new QHBoxLayout;
+  row->setSpacing(12);
+  row->addStretch();
+  auto* accept = new QPushButton(acceptText, parent);
+  accept->setObjectName(QStringLiteral("BitBtn1"));
+  accept->setIcon(parent->style()->standardIcon(QStyle::SP_DialogOkButton));
+  accept->setDefault(true);
+  auto* cancel = new QPushButton(cancelText, parent);
+  cancel->setObjectName(QStringLiteral("BitBtn2"));
+  cancel->setIcon(parent->style()->standardIcon(QStyle::SP_DialogCancelButton));
+  for (QPushButton* button : {accept, cancel}) {
+    button->setMinimumWidth(96);
+    row->addWidget(button);
+  }
+  row->addStretch();
+  layout->addLayout(row);
+  return {accept, cancel};
 }
 
 QPoint PositionBelow(const QRect& above, QSize size, const QRect& screen) {

@@ -8,6 +8,8 @@
 
 #include "shell/person.h"
 
+class QBoxLayout;
+class QPushButton;
 class QWidget;
 
 namespace zel {
@@ -21,6 +23,15 @@ void MakeFixedDialog(QWidget* window);
 // Fills `window` with a framed gradient panel (grey 192 to 224, object name `name`) and
 // returns it; the window's controls go on the panel.
 TGradient* AddGradientPanel(QWidget* window, const char* name);
+
+// The accept and cancel buttons of a dialog (BitBtn1, the default, and BitBtn2), centred in a
+// row appended to `layout`.
+struct AcceptCancelButtons {
+  QPushButton* accept;
+  QPushButton* cancel;
+};
+AcceptCancelButtons AddAcceptCancelRow(QWidget* parent, QBoxLayout* layout,
+                                       const QString& acceptText, const QString& cancelText);
 
 // Top left of a window of `size` placed directly below `above`: top = above's top + its
 // height, centred horizontally on it, pulled back inside `screen` when it would leave it.
