@@ -31,8 +31,10 @@ class MainWindow : public testing::Test {
     state_.settings.TypSvyaz = 1;  // tests start the commands themselves
     ASSERT_TRUE(state_.language.Load(state_.settings.LangRus));
   }
-  void Create(const char* profile = sim::kDemoProfile) {
-    peer_ = std::make_unique<sim::SimPeer>(*sim::FindProfile(profile));
+  void Create(const char* profile = sim::kDemoProfile, int runFlags = -1) {
+    sim::DeviceProfile device = *sim::FindProfile(profile);
+    if (runFlags >= 0) device.runs[0].flags = uint8_t(runFlags);
+    peer_ = std::make_unique<sim::SimPeer>(device);
     auto clock = std::make_unique<VirtualClock>();
     auto line = std::make_unique<PipeLine>(*clock, peer_.get());
     line_ = line.get();
@@ -87,18 +89,22 @@ TEST_F(MainWindow, WorkWithoutConnection) {
   EXPECT_EQ(window_->menuPath(), "02");
 }
 
+// One row of the device view: a simulated computer (with run 1's flag byte replaced where
+// the row needs another channel set) and the menus it gets.
 struct ConnectCase {
+  const char* name;
   const char* profile;
+  int runFlags;  // -1: as the profile has it; 0x80 P and T; 0x10 two dP ranges
   QStringList menus;
 };
 
 // Test listings name a case by its name alone.
-void PrintTo(const ConnectCase& c, std::ostream* os) { *os << c.profile; }
+void PrintTo(const ConnectCase& c, std::ostream* os) { *os << c.name; }
 
 class MainWindowConnect : public MainWindow, public testing::WithParamInterface<ConnectCase> {};
 
 TEST_P(MainWindowConnect, DeviceViewFitsTheComputer) {
-  Create(GetParam().profile);
+  Create(GetParam().profile, GetParam().runFlags);
   Connect();
   EXPECT_EQ(VisibleMenus(), GetParam().menus);
   // The final step for every connected computer.
@@ -112,16 +118,19 @@ TEST_P(MainWindowConnect, DeviceViewFitsTheComputer) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Computers, MainWindowConnect,
-    testing::Values(ConnectCase{"demo", {"N6", "N19", "N4", "N24", "N1", "N3"}},
-                    ConnectCase{"k9-v19", {"N6", "N19", "N1", "N3"}},
-                    ConnectCase{"k16-v19-counter", {"N6", "N19", "N4", "N33", "N1", "N3"}},
-                    ConnectCase{"k7-v19-2dp", {"N6", "N1", "N3"}},
-                    ConnectCase{"k3-v8", {"N6", "N19", "N4", "N24", "N1", "N3"}},
-                    ConnectCase{"oldest", {"N6", "N19", "N4", "N24", "N1", "N3"}}),
-    [](const auto& info) {
-      return QString(info.param.profile).remove('-').toStdString();
-    });
+    Rows, MainWindowConnect,
+    testing::Values(
+        ConnectCase{"Kind9", "k9-v19", -1, {"N6", "N19", "N1", "N3"}},
+        ConnectCase{"Kind16Set2Old", "k16-v10", 0x80, {"N6", "N19", "N4", "N1", "N3"}},
+        ConnectCase{"Kind16Set2New", "k16-v19-counter", -1, {"N6", "N19", "N4", "N33", "N1", "N3"}},
+        ConnectCase{"Kind7Set3", "demo", -1, {"N6", "N19", "N4", "N24", "N1", "N3"}},
+        ConnectCase{"OtherSet2Old", "k3-v8", 0x80, {"N6", "N19", "N4", "N1", "N3"}},
+        ConnectCase{"OtherSet2New", "k8-v15", 0x80, {"N6", "N19", "N4", "N33", "N1", "N3"}},
+        ConnectCase{"OtherSet3", "k3-v8", -1, {"N6", "N19", "N4", "N24", "N1", "N3"}},
+        ConnectCase{"OtherSet5", "k8-v15", 0x10, {"N6", "N19", "N4", "N1", "N3"}},
+        ConnectCase{"AnyOther", "k7-v19-2dp", -1, {"N6", "N1", "N3"}},
+        ConnectCase{"OldestGeneration", "oldest", -1, {"N6", "N19", "N4", "N24", "N1", "N3"}}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(MainWindow, CancelledAddressDialogHidesTheDeviceMenusAndReopensAtTheFirstItem) {
   Create();
