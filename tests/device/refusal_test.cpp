@@ -32,6 +32,11 @@ TEST_F(Refusal, ArgumentsFollowTheErrorCode) {
             Expected(1953, {state.language.Text(1838_t), 2}));
   EXPECT_EQ(FormatDeviceRefusal(session, 39, 0, 0),
             Expected(1953, {state.language.Text(1837_t), 1}));
+  // Codes 155 and 157 name an item of a list by B.
+  EXPECT_EQ(FormatDeviceRefusal(session, 155, 1, 0),
+            Expected(1914 + 155, {state.language.Text(TextId{2075}), 2}));
+  EXPECT_EQ(FormatDeviceRefusal(session, 157, 0, 0),
+            Expected(1914 + 157, {state.language.Text(TextId{1398}), 1}));
   EXPECT_EQ(FormatDeviceRefusal(session, 39, 200, 0),
             Expected(1953, {state.language.Text(1837_t), 201}));
 }
