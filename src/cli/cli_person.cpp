@@ -5,17 +5,6 @@
 namespace zel::cli {
 
 namespace {
-class SilentProgress final : public ProgressWindow {
- public:
-  void SetMaximum(int) override {}
-  void SetValue(int value) override { value_ = value; }
-  int value() const override { return value_; }
-  void SetLabel(const QString&) override {}
-
- private:
-  int value_ = 0;
-};
-
 void PrintLine(const QString& text) {
   std::fprintf(stderr, "%s\n", text.toUtf8().constData());
 }
@@ -46,7 +35,7 @@ bool CliPerson::AskYesNo3(const QString&, const QString& line1, const QString& l
 std::unique_ptr<ProgressWindow> CliPerson::OpenProgress(const QString&, const QString& label, int,
                                                         Placement, ProgressKind) {
   if (verbose_) PrintLine(label);
-  return std::make_unique<SilentProgress>();
+  return std::make_unique<NoProgressWindow>();
 }
 
 void CliPerson::ShowSystemMessage(const QString&, const QString& text) { Say(text); }

@@ -27,11 +27,6 @@ LinkStatus Probe(ConnectionContext& ctx) {
                         ctx.state.settings.Adress});
 }
 
-void ShowMessage(ConnectionContext& ctx, const QString& text, Placement placement = Placement::Default) {
-  const LanguageTable& l = ctx.state.language;
-  ctx.person.ShowMessageBox(l.Text(2385_t), text, l.Text(2278_t), placement);
-}
-
 ConnectOutcome Fail(ConnectionContext& ctx, ConnectResult result, ConnectOutcome outcome = {}) {
   ClosePort(ctx.line);
   ctx.activity.SetPortText(QString());
@@ -51,7 +46,7 @@ ConnectOutcome OpenAndProbe(ConnectionContext& ctx) {
   const LanguageTable& l = ctx.state.language;
   ConnectOutcome out;
   if (!OpenPort(ctx.line, s)) {
-    ShowMessage(ctx, l.Format(2855_t, {s.NumPort + 1}));
+    ShowLinkMessage(ctx.person, l, l.Format(2855_t, {s.NumPort + 1}));
     return Fail(ctx, ConnectResult::PortFailed);
   }
 
@@ -180,7 +175,7 @@ void RunLinkParameters(ConnectionContext& ctx, Clock& clock) {
   }
   if (std::none_of(present.begin(), present.end(), [](bool p) { return p; })) {
     ctx.activity.SetPortText(QString());
-    ShowMessage(ctx, l.Text(2856_t), Placement::BelowActive);
+    ShowLinkMessage(ctx.person, l, l.Text(2856_t), Placement::BelowActive);
     return;
   }
   LinkParameters params = LinkParametersFrom(state.settings);

@@ -231,10 +231,15 @@ TextId LinkStatusMessage(LinkStatus status) {
   return TextId{0};
 }
 
+void ShowLinkMessage(Person& person, const LanguageTable& language, const QString& text,
+                     Placement placement) {
+  person.ShowMessageBox(language.Text(2385_t), text, language.Text(2278_t), placement);
+}
+
 void ShowLinkError(Person& person, const LanguageTable& language, LinkStatus status) {
   const TextId message = LinkStatusMessage(status);
   if (message.value == 0) return;
-  person.ShowMessageBox(language.Text(2385_t), language.Text(message), language.Text(2278_t));
+  ShowLinkMessage(person, language, language.Text(message));
 }
 
 }  // namespace zel

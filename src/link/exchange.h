@@ -8,12 +8,12 @@
 
 #include "link/clock.h"
 #include "link/serial_line.h"
+#include "shell/person.h"
 #include "shell/text_id.h"
 
 namespace zel {
 
 struct Settings;
-class Person;
 class LanguageTable;
 
 enum class LinkStatus : uint8_t {
@@ -81,6 +81,9 @@ int64_t RtsHoldTicks(int frameLength, int preambles, bool countPreambles, uint32
 
 // The catalogue text of a status's message; {0} for LinkOk and unknown values.
 TextId LinkStatusMessage(LinkStatus status);
+// The link's message box: error title, `text`, closing button.
+void ShowLinkMessage(Person& person, const LanguageTable& language, const QString& text,
+                     Placement placement = Placement::Default);
 // Shows the message of a failed status in the message box; nothing for LinkOk.
 void ShowLinkError(Person& person, const LanguageTable& language, LinkStatus status);
 

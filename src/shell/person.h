@@ -83,6 +83,19 @@ class Activity {
   virtual void SetStatusText(const QString& text) = 0;
 };
 
+// A progress window that shows nothing and only keeps its value, for front ends without
+// windows.
+class NoProgressWindow final : public ProgressWindow {
+ public:
+  void SetMaximum(int) override {}
+  void SetValue(int value) override { value_ = value; }
+  int value() const override { return value_; }
+  void SetLabel(const QString&) override {}
+
+ private:
+  int value_ = 0;
+};
+
 // An Activity that shows nothing.
 class NoActivity final : public Activity {
  public:

@@ -39,11 +39,4 @@ class ByteOrder {
   bool little_;
 };
 
-// The block checksum goes on the wire and into memory low byte first, whatever the device's
-// number order.
-inline void PutCrcLowFirst(uint8_t* p, uint16_t crc) {
-  p[0] = static_cast<uint8_t>(crc & 0xFF);
-  p[1] = static_cast<uint8_t>(crc >> 8);
-}
-
 }  // namespace zel::sim

@@ -4,21 +4,6 @@
 
 namespace zel::test {
 
-namespace {
-class RecordedProgress final : public ProgressWindow {
- public:
-  explicit RecordedProgress(int maximum) : maximum_(maximum) {}
-  void SetMaximum(int maximum) override { maximum_ = maximum; }
-  void SetValue(int value) override { value_ = value; }
-  int value() const override { return value_; }
-  void SetLabel(const QString&) override {}
-
- private:
-  int maximum_;
-  int value_ = 0;
-};
-}  // namespace
-
 ScriptedPerson& ScriptedPerson::Answer(bool yes) {
   answers_.push_back(yes);
   return *this;
@@ -71,10 +56,10 @@ bool ScriptedPerson::AskYesNo3(const QString& title, const QString& line1, const
 }
 
 std::unique_ptr<ProgressWindow> ScriptedPerson::OpenProgress(const QString& title,
-                                                             const QString& label, int maximum,
+                                                             const QString& label, int,
                                                              Placement, ProgressKind) {
   shown_.push_back({"progress", title, {label}});
-  return std::make_unique<RecordedProgress>(maximum);
+  return std::make_unique<NoProgressWindow>();
 }
 
 ScriptedPerson& ScriptedPerson::EnterPassword(std::optional<QString> text) {

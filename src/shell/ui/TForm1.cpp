@@ -139,7 +139,7 @@ void TForm1::BuildMenus() {
 
   auto on = [this](const char* name, std::function<void()> op) {
     connect(actions_.at(name), &QAction::triggered, this, [this, name, op] {
-      Run(name, state_.channelCode, state_.channelClass, op);
+      Run(name, op);
     });
   };
   on("N46", [this] { ConnectDirectCommand(); });
@@ -152,13 +152,14 @@ void TForm1::BuildMenus() {
   connect(actions_.at("N13"), &QAction::triggered, this, [this] { Exit(); });
 }
 
-void TForm1::Run(const QString& item, int channelCode, int channelClass,
-                 const std::function<void()>& op) {
-  // A channel menu's commands set the channel of their menu.
+void TForm1::Run(const QString& item, const std::function<void()>& op) {
+  // A channel menu's commands set the channel of their menu; the others leave it as it is.
   const MenuEntry* entry = MenuModel::Find(item);
-  auto channel = entry ? MenuChannels().find(entry->parent) : MenuChannels().end();
-  state_.channelCode = int16_t(channel != MenuChannels().end() ? channel->second.code : channelCode);
-  state_.channelClass = uint8_t(channel != MenuChannels().end() ? channel->second.cls : channelClass);
+  if (entry != nullptr)
+    if (auto channel = MenuChannels().find(entry->parent); channel != MenuChannels().end()) {
+      state_.channelCode = int16_t(channel->second.code);
+      state_.channelClass = uint8_t(channel->second.cls);
+    }
   op();
   menuPath_ = ComputeMenuPath(menus_, item);
   OpenMenuAt(menuPath_);

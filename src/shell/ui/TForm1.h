@@ -70,7 +70,7 @@ class TForm1 : public QMainWindow, public Activity {
   void ApplyMenuVisibility();
   void BuildDeviceView();
   // Runs a command: sets the channel, calls it, reopens the menu at its item.
-  void Run(const QString& item, int channelCode, int channelClass, const std::function<void()>& op);
+  void Run(const QString& item, const std::function<void()>& op);
   void About();
   void Statistics();
   void Exit();
